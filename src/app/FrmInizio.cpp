@@ -1,0 +1,189 @@
+#include "FrmInizio.h"
+
+#include "Programma.h"
+#include "layouts/Layouts.h"
+#include "layouts/Palette.h"
+
+namespace {
+
+using Cifre = std::map<int, int>;
+constexpr int nessuno = ConfigurazioneRiga::nessunTasto;
+
+// Main keyboard digits only; on row 2, digits 0, 4, 5 and 6 are taken but move nothing.
+ConfigurazioneRiga rigaEsercizio() { return {.cifre = Cifre{{49, 0}, {50, 1}}}; }
+ConfigurazioneRiga rigaIntervallo()
+{
+    return {.cifre = Cifre{{48, nessuno}, {49, 0}, {50, 1}, {51, 2}, {52, nessuno}, {53, nessuno}, {54, nessuno}}};
+}
+ConfigurazioneRiga rigaComandi() { return {.cifre = Cifre{{49, 0}, {50, 1}, {51, 2}}}; }
+
+const QColor marcatoreLibero = palette::Rosa.color();
+const QColor marcatoreScelto = palette::Rosso.color();
+
+} // namespace
+
+FrmInizio::FrmInizio(Programma& programma)
+    : tk::Form(programma.runtime(), layouts::frmInizio),
+      programma_(programma),
+      riga1_(rigaEsercizio(), [this](int i, Origine o) { scegliEsercizio(i, o); }),
+      riga2_(rigaIntervallo(), [this](int j, Origine o) { scegliIntervallo(j, o); }),
+      riga3_(rigaComandi(), [this](int k, Origine o) { eseguiComando(k, o); })
+{
+    riga1_.setSuccessiva(&riga2_);
+    riga2_.setSuccessiva(&riga3_);
+}
+
+void FrmInizio::bind(tk::Window& finestra)
+{
+    Option1.bind(finestra, "Option1");
+    Option2.bind(finestra, "Option2");
+    Option3.bind(finestra, "Option3");
+    Label3.bind(finestra, "Label3");
+    Frame1 = finestra.control<tk::Frame>("Frame1");
+    Frame2 = finestra.control<tk::Frame>("Frame2");
+    Frame3 = finestra.control<tk::Frame>("Frame3");
+    Label2 = finestra.control<tk::Label>("Label2");
+    Label6 = finestra.control<tk::Label>("Label6");
+    Picture1 = finestra.control<tk::Panel>("Picture1");
+    Picture2 = finestra.control<tk::Panel>("Picture2");
+    timerTendine = finestra.control<tk::Timer>("timerTendine");
+    riga1_.collega(Option1);
+    riga2_.collega(Option2);
+    riga3_.collega(Option3);
+    timerTendine->on.timer = [this](int) { timerTendine_Timer(); };
+}
+
+void FrmInizio::unbind()
+{
+    Option1.clear();
+    Option2.clear();
+    Option3.clear();
+    Label3.clear();
+    Frame1 = Frame2 = Frame3 = nullptr;
+    Label2 = Label6 = nullptr;
+    Picture1 = Picture2 = nullptr;
+    timerTendine = nullptr;
+}
+
+void FrmInizio::Load()
+{
+    avviaTendine();
+    // After the curtain: the panels are recorded at half the window's width.
+    proporzioni_.registra(*window());
+}
+
+void FrmInizio::Resize()
+{
+    proporzioni_.applica(*window());
+}
+
+void FrmInizio::Activate()
+{
+    Frame1->setEnabled(true);
+    Frame2->setEnabled(false);
+    Frame3->setEnabled(false);
+    riga1_.tastoPremuto = false;
+    riga1_.spazioPremuto = false;
+    window()->giveFocus(*Option1[0]);
+    for (const auto* riga : {&Option1, &Option2, &Option3})
+        for (int i = riga->lowerBound(); i <= riga->upperBound(); ++i)
+            (*riga)[i]->setSelected(false);
+}
+
+void FrmInizio::Unload()
+{
+    programma_.scaricaFinestre();
+}
+
+// ---- The curtain
+
+void FrmInizio::avviaTendine()
+{
+    const double meta = window()->outerWidth() / 2;
+    Picture1->move(Picture1->left(), Picture1->top(), meta, Picture1->height());
+    Picture2->move(Picture2->left(), Picture2->top(), meta, Picture2->height());
+    timerTendine->setEnabled(true);
+}
+
+void FrmInizio::timerTendine_Timer()
+{
+    // The last step closes the panels however much is left, so no sliver stays behind.
+    const double larghezza = std::max(0.0, Picture1->width() - passoTendine);
+    Picture1->move(Picture1->left(), Picture1->top(), larghezza, Picture1->height());
+    Picture2->move(Picture2->left(), Picture2->top(), std::max(0.0, Picture2->width() - passoTendine),
+                   Picture2->height());
+    if (Picture1->width() <= sogliaTendine)
+        chiudiTendina();
+}
+
+// Once open, the curtain stays open: later resizes move the hidden panels, which cover nothing.
+void FrmInizio::chiudiTendina()
+{
+    timerTendine->setEnabled(false);
+    Picture1->move(Picture1->left(), Picture1->top(), 0, Picture1->height());
+    Picture2->move(Picture2->left(), Picture2->top(), 0, Picture2->height());
+    Picture1->setVisible(false);
+    Picture2->setVisible(false);
+    tendinaAperta_ = true;
+}
+
+// ---- The three rows
+
+void FrmInizio::marcatori(int primo, int ultimo, int scelto)
+{
+    for (int k = primo; k <= ultimo; ++k)
+        Label3[k]->setBackColor(marcatoreLibero);
+    if (scelto >= 0)
+        Label3[scelto]->setBackColor(marcatoreScelto);
+}
+
+void FrmInizio::scegliEsercizio(int i, Origine origine)
+{
+    if (origine == Origine::Mouse)
+        marcatori(0, 1, i);
+    programma_.globali.TipoEsercizio = static_cast<quint8>(i + 1);
+    Label2->setCaption(Option1[i]->caption());
+    Frame1->setEnabled(false);
+    Frame2->setEnabled(true);
+    window()->giveFocus(*Option2[0]);
+}
+
+void FrmInizio::scegliIntervallo(int j, Origine origine)
+{
+    static constexpr qint16 massimi[] = {5, 10, 20};
+    if (origine == Origine::Mouse)
+        marcatori(2, 4, j + 2);
+    Globali& g = programma_.globali;
+    g.NumeroMinimo = 1;
+    g.NumeroMassimo = massimi[j];
+    Frame1->setEnabled(false);
+    Frame2->setEnabled(false);
+    Frame3->setEnabled(true);
+    window()->giveFocus(*Option3[0]);
+}
+
+void FrmInizio::eseguiComando(int k, Origine origine)
+{
+    switch (k) {
+    case 0: // Vai: the exercise shows first, then this window hides.
+        if (programma_.mostraEsercizio(programma_.globali.TipoEsercizio))
+            hide();
+        break;
+    case 1: // Reimposta
+        if (origine == Origine::Mouse)
+            marcatori(0, 4, -1);
+        Frame1->setEnabled(true);
+        Frame2->setEnabled(false);
+        Frame3->setEnabled(false);
+        Label2->setCaption(QString());
+        Label6->setCaption(QString());
+        if (origine == Origine::Mouse)
+            window()->giveFocus(*Option1[0]);
+        break;
+    case 2: // Esci
+        unload();
+        break;
+    default:
+        break;
+    }
+}

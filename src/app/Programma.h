@@ -1,0 +1,58 @@
+#pragma once
+// The program: its four windows, each created on first use and kept to the end, the globals,
+// and the services. It starts by showing the start window and ends when that window unloads.
+
+#include "FrmInizio.h"
+#include "exercise1/FrmOperativo1.h"
+#include "exercise2/FrmOperativo2.h"
+#include "pictures/FrmFigure.h"
+#include "screen/Globali.h"
+#include "toolkit/Runtime.h"
+#include "toolkit/Services.h"
+
+#include <functional>
+#include <memory>
+
+class Programma {
+public:
+    // With the system clock and a generator in its fixed initial state.
+    Programma();
+    // With services of the caller's (tests).
+    Programma(tk::Clock& orologio, tk::Random& caso);
+    ~Programma();
+    Programma(const Programma&) = delete;
+    Programma& operator=(const Programma&) = delete;
+
+    tk::Runtime& runtime() { return runtime_; }
+
+    void avvia();
+    bool inEsecuzione() const { return inEsecuzione_; }
+    // Called once when the start window has unloaded and no window is left.
+    std::function<void()> onTerminato;
+
+    Globali globali;
+
+    FrmInizio& frmInizio();
+    frmOperativo1& operativo1();
+    FrmOperativo2& operativo2();
+    FrmFigure& frmFigure() { return figure_; }
+    bool esiste1() const { return operativo1_ != nullptr; }
+    bool esiste2() const { return operativo2_ != nullptr; }
+
+    // Shows the exercise window of the given kind; false when no exercise has been chosen.
+    bool mostraEsercizio(int tipo);
+    // The start window's unloading: the picture holder, then both exercise windows.
+    void scaricaFinestre();
+
+private:
+    void mostraInizio();
+
+    std::unique_ptr<tk::Clock> orologioProprio_;
+    std::unique_ptr<tk::Random> casoProprio_;
+    tk::Runtime runtime_;
+    FrmFigure figure_;
+    std::unique_ptr<FrmInizio> inizio_;
+    std::unique_ptr<frmOperativo1> operativo1_;
+    std::unique_ptr<FrmOperativo2> operativo2_;
+    bool inEsecuzione_ = false;
+};

@@ -1,0 +1,101 @@
+#include "Figure.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace figure {
+
+namespace {
+
+qreal densita()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap daVettori(const QString& nome)
+{
+    QSvgRenderer renderer(QStringLiteral(":/figure/svg/%1.svg").arg(nome));
+    if (!renderer.isValid())
+        return {};
+    const qreal dpr = densita();
+    const QSize logica = renderer.defaultSize();
+    QImage immagine(logica * dpr, QImage::Format_ARGB32_Premultiplied);
+    immagine.fill(Qt::transparent);
+    {
+        QPainter p(&immagine);
+        renderer.render(&p);
+    }
+    immagine.setDevicePixelRatio(dpr);
+    return QPixmap::fromImage(immagine);
+}
+
+// Whole pixels stay whole: each one becomes a dpr x dpr block, never a blur.
+QPixmap aPixel(const QImage& sorgente)
+{
+    const qreal dpr = densita();
+    if (sorgente.isNull())
+        return {};
+    QImage immagine = sorgente.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (dpr != 1.0)
+        immagine = immagine.scaled(sorgente.size() * dpr, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    immagine.setDevicePixelRatio(dpr);
+    return QPixmap::fromImage(immagine);
+}
+
+QPixmap daXpm(const QString& nome)
+{
+    return aPixel(QImage(QStringLiteral(":/figure/xpm/%1.xpm").arg(nome)));
+}
+
+} // namespace
+
+QPixmap oggetto(int n)
+{
+    if (n < 1 || n > 12)
+        return {};
+    return daVettori(QStringLiteral("oggetto%1").arg(n, 2, 10, QLatin1Char('0')));
+}
+
+QPixmap simbolo(int k)
+{
+    if (k >= 1 && k <= 4)
+        return daXpm(QStringLiteral("simbolo%1").arg(k));
+    if (k >= 5 && k <= numeroSimboli)
+        return daVettori(QStringLiteral("simbolo%1").arg(k, 2, 10, QLatin1Char('0')));
+    return {};
+}
+
+QPixmap intervalloCinque() { return daVettori(QStringLiteral("intervallo5")); }
+QPixmap intervalloDieci() { return daVettori(QStringLiteral("intervallo10")); }
+QPixmap oltreDieci() { return daVettori(QStringLiteral("oltre10")); }
+
+QPixmap iconaPixmap()
+{
+    return daXpm(QStringLiteral("icona"));
+}
+
+QIcon iconaFinestra()
+{
+    QIcon icona;
+    icona.addPixmap(iconaPixmap());
+    return icona;
+}
+
+QImage triangolo(int lato)
+{
+    // Sixteen bands of rows, each one step wider on each side, from the narrowest at the top to the
+    // full width at the bottom. At 32 pixels this is the window icon, pixel for pixel.
+    QImage immagine(lato, lato, QImage::Format_ARGB32);
+    immagine.fill(Qt::transparent);
+    const QRgb blu = qRgb(0, 0, 255);
+    for (int y = 0; y < lato; ++y) {
+        const int banda = y * 16 / lato;
+        const int meta = (banda + 1) * lato / 32;
+        for (int x = lato / 2 - meta; x < lato / 2 + meta; ++x)
+            immagine.setPixel(x, y, blu);
+    }
+    return immagine;
+}
+
+} // namespace figure

@@ -1,0 +1,103 @@
+#include "Form.h"
+
+#include <QScreen>
+
+namespace tk {
+
+Form::Form(Runtime& runtime, const WindowSpec& spec) : runtime_(runtime), spec_(spec) {}
+
+Form::~Form()
+{
+    if (window_) {
+        window_->detach();
+        delete window_.data();
+    }
+}
+
+void Form::load()
+{
+    if (window_ || loading_)
+        return;
+    Runtime::Scope scope(runtime_);
+    loading_ = true;
+    shownBefore_ = false;
+    window_ = new Window(runtime_, spec_, *this);
+    bind(*window_);
+    Load();
+    loading_ = false;
+}
+
+void Form::show()
+{
+    Runtime::Scope scope(runtime_);
+    load();
+    if (!window_)
+        return;
+    if (!window_->isVisible()) {
+        if (!shownBefore_) {
+            shownBefore_ = true;
+            // Centred for when the user restores it; it opens maximised.
+            if (const QScreen* screen = window_->screen()) {
+                const QRect area = screen->availableGeometry();
+                window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+            }
+            window_->showMaximized();
+        } else {
+            window_->show();
+        }
+    }
+    window_->raise();
+    window_->activateWindow();
+    runtime_.activate(*this);
+}
+
+void Form::hide()
+{
+    if (!window_)
+        return;
+    window_->hide();
+    runtime_.forget(*this);
+}
+
+void Form::unload()
+{
+    if (!window_ || unloading_)
+        return;
+    Runtime::Scope scope(runtime_);
+    unloading_ = true;
+    Unload();
+    if (Window* window = window_) {
+        window_ = nullptr;
+        window->detach();
+        unbind();
+        window->deleteLater();
+    }
+    runtime_.forget(*this);
+    unloading_ = false;
+    if (onUnloaded)
+        onUnloaded();
+}
+
+void Form::raiseActivate()
+{
+    if (window_)
+        Activate();
+}
+
+void Form::windowResized()
+{
+    if (!loading_)
+        Resize();
+}
+
+void Form::windowCloseRequested()
+{
+    unload();
+}
+
+void Form::windowActivated()
+{
+    runtime_.activate(*this);
+}
+
+} // namespace tk

@@ -1,0 +1,41 @@
+#pragma once
+// The clock and the one random generator, each behind an interface that tests replace.
+
+#include <cstdint>
+
+namespace tk {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Time of day in seconds since midnight, with its fraction.
+    virtual float secondsSinceMidnight() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    float secondsSinceMidnight() const override;
+};
+
+class Random {
+public:
+    virtual ~Random() = default;
+    // The next value r, 0 <= r < 1.
+    virtual float next() = 0;
+    virtual void seed(float value) = 0;
+};
+
+// Starts from a fixed state; each value has 24 random bits, so it is exact as a float and never 1.
+class SeededRandom final : public Random {
+public:
+    float next() override;
+    void seed(float value) override;
+
+private:
+    std::uint64_t state_ = 0x51A7E5EEDull;
+};
+
+// A whole number from 1 to n, each equally likely: the whole part of r * n, plus 1.
+int draw(Random& random, int n);
+
+} // namespace tk

@@ -1,0 +1,229 @@
+#include "Window.h"
+
+#include "Runtime.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tk {
+
+namespace {
+bool isWindowed(Kind kind)
+{
+    return kind == Kind::Frame || kind == Kind::OptionButton || kind == Kind::Panel;
+}
+} // namespace
+
+Window::Window(Runtime& runtime, const WindowSpec& spec, WindowHost& host)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint),
+      runtime_(runtime),
+      spec_(spec),
+      host_(host),
+      back_(spec.back.color())
+{
+    setObjectName(QString::fromLatin1(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    if (spec.icon)
+        setWindowIcon(spec.icon());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    build();
+}
+
+Window::~Window()
+{
+    detached_ = true;
+    // The widgets refer to their controls: they go first.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete child;
+}
+
+void Window::build()
+{
+    controls_.reserve(spec_.controls.size());
+    for (const ControlSpec& spec : spec_.controls) {
+        Control* container = nullptr;
+        if (spec.container) {
+            container = find(QString::fromLatin1(spec.container));
+            if (!container || container->kind() != Kind::Frame)
+                qFatal("%s: container %s must be a frame listed earlier", spec.name, spec.container);
+        }
+        owned_.push_back(create(spec, container));
+        controls_.push_back(owned_.back().get());
+    }
+    stack();
+
+    for (Control* c : controls_)
+        if (c->takesFocus())
+            tabOrder_.push_back(c);
+    std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1]->widget(), tabOrder_[i]->widget());
+}
+
+std::unique_ptr<Control> Window::create(const ControlSpec& spec, Control* container)
+{
+    switch (spec.kind) {
+    case Kind::Frame: return std::make_unique<Frame>(*this, spec, container);
+    case Kind::Label: return std::make_unique<Label>(*this, spec, container);
+    case Kind::OptionButton: return std::make_unique<OptionButton>(*this, spec, container);
+    case Kind::Image: return std::make_unique<Image>(*this, spec, container);
+    case Kind::Panel: return std::make_unique<Panel>(*this, spec, container);
+    case Kind::Shape: return std::make_unique<Shape>(*this, spec, container);
+    case Kind::Timer: return std::make_unique<Timer>(*this, spec, container);
+    }
+    Q_UNREACHABLE();
+}
+
+// Tables list each container's children front-most first; windowed controls (frames, keys, panels)
+// always lie above light ones (labels, shapes, images) of the same container.
+void Window::stack()
+{
+    for (bool windowed : {false, true})
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+            if (QWidget* w = (*it)->widget(); w && isWindowed((*it)->kind()) == windowed)
+                w->raise();
+}
+
+Control* Window::find(const QString& name, int index) const
+{
+    for (Control* c : controls_)
+        if (c->index() == index && c->name() == name)
+            return c;
+    return nullptr;
+}
+
+double Window::outerWidth() const
+{
+    return frameGeometry().width() * double(twipsPerPixel);
+}
+
+bool Window::canTakeFocus(const Control& control) const
+{
+    const QWidget* w = control.widget();
+    return control.takesFocus() && w && w->isEnabled() && w->isVisibleTo(this);
+}
+
+bool Window::giveFocus(Control& control)
+{
+    if (detached_ || !canTakeFocus(control))
+        return false;
+    control.widget()->setFocus(Qt::OtherFocusReason);
+    syncFocus();
+    return true;
+}
+
+Control* Window::controlOf(QWidget* widget) const
+{
+    if (!widget || widget == this)
+        return nullptr;
+    for (Control* c : tabOrder_)
+        if (c->widget() == widget)
+            return c;
+    return nullptr;
+}
+
+void Window::syncFocus()
+{
+    // Handlers may move the focus again; a few rounds settle it.
+    for (int round = 0; round < 8 && !detached_; ++round) {
+        Control* now = controlOf(focusWidget());
+        if (now == focused_)
+            return;
+        Control* old = std::exchange(focused_, now);
+        if (now)
+            lastFocused_ = now;
+        if (old) {
+            old->widget()->update();
+            if (old->on.lostFocus)
+                old->on.lostFocus(old->index());
+        }
+        if (now) {
+            now->widget()->update();
+            if (now->on.gotFocus)
+                now->on.gotFocus(now->index());
+        }
+    }
+}
+
+void Window::controlStateChanged()
+{
+    if (!detached_)
+        runtime_.requestFocusRepair(*this);
+}
+
+void Window::repairFocus()
+{
+    if (detached_)
+        return;
+    Control* current = controlOf(focusWidget());
+    if (current && canTakeFocus(*current)) {
+        syncFocus();
+        return;
+    }
+    const auto n = static_cast<std::ptrdiff_t>(tabOrder_.size());
+    const auto last = std::find(tabOrder_.begin(), tabOrder_.end(), lastFocused_);
+    const std::ptrdiff_t from = last == tabOrder_.end() ? -1 : last - tabOrder_.begin();
+    for (std::ptrdiff_t step = 1; step <= n; ++step) {
+        Control* next = tabOrder_[static_cast<std::size_t>((from + step + n) % n)];
+        if (canTakeFocus(*next)) {
+            next->widget()->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+    syncFocus();
+}
+
+void Window::detach()
+{
+    if (detached_)
+        return;
+    for (Control* c : controls_)
+        if (c->kind() == Kind::Timer)
+            c->setEnabled(false);
+    detached_ = true;
+    hide();
+}
+
+void Window::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (Control* c : controls_)
+        if (c->kind() == Kind::Panel)
+            static_cast<Panel*>(c)->redock();
+    if (!detached_) {
+        Runtime::Scope scope(runtime_);
+        host_.windowResized();
+    }
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    // Closing is unloading, which the form does itself, in its own order.
+    event->ignore();
+    if (!detached_) {
+        Runtime::Scope scope(runtime_);
+        host_.windowCloseRequested();
+    }
+}
+
+void Window::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !detached_) {
+        Runtime::Scope scope(runtime_);
+        host_.windowActivated();
+    }
+}
+
+void Window::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.fillRect(event->rect(), back_);
+}
+
+} // namespace tk

@@ -1,0 +1,99 @@
+#pragma once
+// A top-level window built from a layout table. It keeps the collection of all its controls,
+// tracks which control has the focus as the program sees it, and reports its own events.
+
+#include "Controls.h"
+#include "Spec.h"
+
+#include <QSet>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace tk {
+
+class Runtime;
+
+class WindowHost {
+public:
+    virtual void windowResized() = 0;
+    virtual void windowCloseRequested() = 0;
+    virtual void windowActivated() = 0;
+
+protected:
+    ~WindowHost() = default;
+};
+
+class Window final : public QWidget {
+public:
+    Window(Runtime& runtime, const WindowSpec& spec, WindowHost& host);
+    ~Window() override;
+
+    Runtime& runtime() const { return runtime_; }
+    const WindowSpec& spec() const { return spec_; }
+
+    // Every control, each array member and each control inside a frame once, in table order.
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* find(const QString& name, int index = -1) const;
+    template <class T> T* control(const char* name, int index = -1) const
+    {
+        return dynamic_cast<T*>(find(QString::fromLatin1(name), index));
+    }
+
+    // The client area in twips.
+    double innerWidth() const { return width() * double(twipsPerPixel); }
+    double innerHeight() const { return height() * double(twipsPerPixel); }
+    // The whole window, frame included, in twips; before it is first shown, the client area.
+    double outerWidth() const;
+
+    // The control that holds the focus within this window, whether or not the window is active.
+    Control* focusedControl() const { return focused_; }
+    // Gives the focus to a control that can take it; returns false otherwise.
+    bool giveFocus(Control& control);
+    bool canTakeFocus(const Control& control) const;
+    // The controls that take the focus, in tab order.
+    const std::vector<Control*>& tabOrder() const { return tabOrder_; }
+
+    // Called by controls after their enabled or visible state changed.
+    void controlStateChanged();
+    // Raises LostFocus/GotFocus when the focused control changed.
+    void syncFocus();
+    // Moves the focus off a control that can no longer hold it, to the next in tab order.
+    void repairFocus();
+
+    // Keys whose real press this window has seen; repeats of any other key were started elsewhere.
+    void notePress(int key) { keysDown_.insert(key); }
+    void noteRelease(int key) { keysDown_.remove(key); }
+    bool sawPress(int key) const { return keysDown_.contains(key); }
+
+    // After unloading: no more events reach the program, timers stop, the window goes.
+    void detach();
+    bool isDetached() const { return detached_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void build();
+    std::unique_ptr<Control> create(const ControlSpec& spec, Control* container);
+    void stack();
+    Control* controlOf(QWidget* widget) const;
+
+    Runtime& runtime_;
+    const WindowSpec& spec_;
+    WindowHost& host_;
+    QColor back_;
+    std::vector<std::unique_ptr<Control>> owned_;
+    std::vector<Control*> controls_;
+    std::vector<Control*> tabOrder_;
+    Control* focused_ = nullptr;
+    Control* lastFocused_ = nullptr;
+    QSet<int> keysDown_;
+    bool detached_ = false;
+};
+
+} // namespace tk
