@@ -34,6 +34,9 @@ void Form::show()
     if (!window_)
         return;
     if (!window_->isVisible()) {
+        // A window opens with the focus somewhere: the first control in tab order that can take it.
+        if (!window_->focusedControl())
+            window_->repairFocus();
         if (!shownBefore_) {
             shownBefore_ = true;
             // Centred for when the user restores it; it opens maximised.
@@ -46,7 +49,6 @@ void Form::show()
             window_->show();
         }
     }
-    window_->raise();
     window_->activateWindow();
     runtime_.activate(*this);
 }

@@ -1,0 +1,185 @@
+#include "Drive.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWindow>
+
+
+namespace drive {
+
+float ScriptedRandom::next()
+{
+    ++draws;
+    if (!script.empty()) {
+        const float value = script.front();
+        script.pop_front();
+        return value;
+    }
+    return real_.next();
+}
+
+void ScriptedRandom::seed(float value)
+{
+    seeds.append(value);
+    real_.seed(value);
+}
+
+void ScriptedRandom::queueDraw(int k, int n)
+{
+    script.push_back((static_cast<float>(k) - 0.5f) / static_cast<float>(n));
+}
+
+TestProgram::TestProgram()
+{
+    program = std::make_unique<Programma>(clock, random);
+    program->runtime().setManualTimers(true);
+}
+
+TestProgram::~TestProgram()
+{
+    program.reset();
+    settle();
+}
+
+void TestProgram::start(bool curtain)
+{
+    program->avvia();
+    QWidget* window = program->frmInizio().window();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    settle();
+    if (curtain)
+        openCurtain();
+}
+
+void TestProgram::openCurtain()
+{
+    FrmInizio& inizio = program->frmInizio();
+    for (int tick = 0; tick < 10000 && inizio.timerTendine->isEnabled(); ++tick)
+        inizio.timerTendine->tick();
+    QVERIFY(inizio.tendinaAperta());
+}
+
+void TestProgram::openExercise(int exercise, int maximum)
+{
+    FrmInizio& inizio = program->frmInizio();
+    click(*inizio.Option1[exercise - 1]);
+    click(*inizio.Option2[maximum == 5 ? 0 : maximum == 10 ? 1 : 2]);
+    click(*inizio.Option3[0]);
+    tk::Form& form = exercise == 1 ? static_cast<tk::Form&>(program->operativo1()) : program->operativo2();
+    QVERIFY(form.isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+}
+
+QWidget* TestProgram::visibleWindow() const
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            return w;
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
+        return {};
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return QString(QChar('0' + (key - Qt::Key_0)));
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const QChar c('a' + (key - Qt::Key_A));
+        return modifiers & Qt::ShiftModifier ? QString(c.toUpper()) : QString(c);
+    }
+    switch (key) {
+    case Qt::Key_Space: return QStringLiteral(" ");
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("\r");
+    case Qt::Key_Escape: return QString(QChar(27));
+    case Qt::Key_Tab: return QStringLiteral("\t");
+    case Qt::Key_Backspace: return QString(QChar(8));
+    case Qt::Key_Plus: return QStringLiteral("+");
+    case Qt::Key_Minus: return QStringLiteral("-");
+    case Qt::Key_Period: return QStringLiteral(".");
+    case Qt::Key_Comma: return QStringLiteral(",");
+    case Qt::Key_Asterisk: return QStringLiteral("*");
+    case Qt::Key_Slash: return QStringLiteral("/");
+    default: return {};
+    }
+}
+
+namespace {
+void key(QWidget* window, QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
+    QVERIFY(window && window->windowHandle());
+    qt_handleKeyEvent(window->windowHandle(), type, k, modifiers, textFor(k, modifiers), autoRepeat);
+}
+} // namespace
+
+void press(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
+    key(window, QEvent::KeyPress, k, modifiers, autoRepeat);
+}
+
+void release(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
+    key(window, QEvent::KeyRelease, k, modifiers, autoRepeat);
+}
+
+void type(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers)
+{
+    press(window, k, modifiers);
+    release(window, k, modifiers);
+}
+
+void hold(QWidget* window, Qt::Key k, int repeats, Qt::KeyboardModifiers modifiers)
+{
+    press(window, k, modifiers);
+    for (int i = 0; i < repeats; ++i) {
+        release(window, k, modifiers, true);
+        press(window, k, modifiers, true);
+    }
+    release(window, k, modifiers);
+}
+
+void mouseDown(tk::Control& control, Qt::MouseButton button)
+{
+    QTest::mousePress(control.widget(), button, {}, control.widget()->rect().center());
+}
+
+namespace {
+// The release of a press at a global position: to the pressed widget while its window is on
+// screen, otherwise to whatever window is there now (the press may have closed its window).
+void releaseAt(QPointer<QWidget> widget, QPoint global, Qt::MouseButton button)
+{
+    if (widget && widget->window()->isVisible()) {
+        QTest::mouseRelease(widget, button, {}, widget->mapFromGlobal(global));
+        return;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowHandle()) {
+            QTest::mouseRelease(w->windowHandle(), button, {}, w->windowHandle()->mapFromGlobal(global));
+            return;
+        }
+}
+} // namespace
+
+void mouseUp(tk::Control& control, Qt::MouseButton button)
+{
+    QWidget* widget = control.widget();
+    releaseAt(widget, widget->mapToGlobal(widget->rect().center()), button);
+}
+
+void click(tk::Control& control, Qt::MouseButton button)
+{
+    QPointer<QWidget> widget = control.widget();
+    const QPoint global = widget->mapToGlobal(widget->rect().center());
+    mouseDown(control, button);
+    releaseAt(widget, global, button);
+}
+
+} // namespace drive

@@ -1,0 +1,77 @@
+#pragma once
+// Drives the real program as a person would: keys reach whatever has the focus in the visible
+// window, mouse presses and releases reach a control through the window system path. The clock
+// and the random generator are fakes the test controls.
+
+#include "app/Programma.h"
+#include "toolkit/Services.h"
+
+#include <QList>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+
+namespace drive {
+
+class FakeClock final : public tk::Clock {
+public:
+    float now = 36000.0f;  // ten in the morning
+    float secondsSinceMidnight() const override { return now; }
+    void advance(float seconds) { now += seconds; }
+};
+
+// Gives the scripted values first, then real draws; remembers every seed.
+class ScriptedRandom final : public tk::Random {
+public:
+    std::deque<float> script;
+    QList<float> seeds;
+    int draws = 0;
+
+    float next() override;
+    void seed(float value) override;
+    // Queues the value r that makes a draw of 1..n give k.
+    void queueDraw(int k, int n);
+
+private:
+    tk::SeededRandom real_;
+};
+
+// A whole program with fake services; timers tick only when the test says so.
+struct TestProgram {
+    FakeClock clock;
+    ScriptedRandom random;
+    std::unique_ptr<Programma> program;
+
+    TestProgram();
+    ~TestProgram();
+    Programma& operator*() { return *program; }
+    Programma* operator->() { return program.get(); }
+    // Starts the program and waits until the start window is on screen; unless told otherwise,
+    // ticks the curtain open so that presses reach the controls.
+    void start(bool openCurtain = true);
+    void openCurtain();
+    // The window the program shows now.
+    QWidget* visibleWindow() const;
+    // From the start screen, by mouse: the exercise (1 or 2), the range (5, 10 or 20), "Vai".
+    void openExercise(int exercise, int maximum);
+};
+
+// Lets posted events run: deferred deletions, resizes from the window system.
+void settle();
+
+void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false);
+void release(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false);
+// A press and its release.
+void type(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+// A press held for the given number of repeats (each as X11 reports it: release and press,
+// both marked auto-repeat), then the real release.
+void hold(QWidget* window, Qt::Key key, int repeats, Qt::KeyboardModifiers modifiers = {});
+
+void mouseDown(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
+void mouseUp(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
+void click(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
+
+QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers);
+
+} // namespace drive

@@ -1,0 +1,454 @@
+// Exercise 1: sets drawn within the range, the child's symbols, the check, counters and times,
+// the command keys, and what a new visit keeps.
+
+#include "Drive.h"
+
+#include <QtTest>
+
+#include <set>
+
+using namespace drive;
+
+namespace {
+
+enum { Ricomincia = 0, Conta = 1, Verifica = 2, Avanti = 3, Esci = 4 };
+
+// The draws of one set: its picture, its count, then its places.
+void scriptSet(ScriptedRandom& random, int figura, int count, int maximum, std::initializer_list<int> places = {})
+{
+    random.queueDraw(figura, 12);
+    random.queueDraw(count, maximum);
+    for (int p : places)
+        random.queueDraw(p, 23);
+}
+
+// Places 21 to 23 stay visible but never get a picture: they show nothing.
+int visibleSymbols(frmOperativo1& f)
+{
+    int n = 0;
+    for (int k = 0; k <= 23; ++k)
+        n += f.Image1[k]->isVisible() && !f.Image1[k]->picture().isNull();
+    return n;
+}
+
+QList<int> visibleObjects(frmOperativo1& f)
+{
+    QList<int> places;
+    for (int k = 0; k <= 23; ++k)
+        if (f.Image2[k]->isVisible())
+            places << k;
+    return places;
+}
+
+QString caption(tk::Label* label) { return label->caption(); }
+
+// Opens exercise 1 on a scripted set; the clock stands at 10:00.
+frmOperativo1& open(TestProgram& t, int maximum, int count, std::initializer_list<int> places = {})
+{
+    t.start();
+    t.random.queueDraw(2, 4);  // the symbol kind
+    scriptSet(t.random, 3, count, maximum, places);
+    t.openExercise(1, maximum);
+    return t->operativo1();
+}
+
+void answer(frmOperativo1& f, int contaPresses)
+{
+    for (int i = 0; i < contaPresses; ++i)
+        click(*f.Option1[Conta]);
+    click(*f.Option1[Verifica]);
+}
+
+} // namespace
+
+class Exercise1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The window as loaded: title, empty answer, the first set shown, "Conta" focused, keys for answering.
+    void opensReadyToAnswer()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 10, 4, {5, 9, 1, 23});
+        QCOMPARE(f.window()->windowTitle(), QStringLiteral("Dall'insieme ai simboli grafici"));
+        QVERIFY(!t->frmInizio().isVisible());
+        QCOMPARE(visibleObjects(f), QList<int>({1, 5, 9, 23}));
+        QCOMPARE(f.stato().numeroOggetti, 4);
+        QCOMPARE(f.stato().tipoSimbolo, 2);
+        QCOMPARE(f.stato().figura, 3);
+        QCOMPARE(visibleSymbols(f), 0);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
+        for (tk::Label* l : {f.pannello.lblRisEsatte, f.pannello.lblRisErrate, f.pannello.LblTempoParziale,
+                             f.pannello.LblTempoTotale, f.pannello.LblEsito})
+            QCOMPARE(l->caption(), QString());
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
+        QVERIFY(f.Option1[Ricomincia]->isEnabled() && f.Option1[Conta]->isEnabled());
+        QVERIFY(!f.Option1[Verifica]->isEnabled() && !f.Option1[Avanti]->isEnabled() && !f.Option1[Esci]->isEnabled());
+        // Symbol places 0..20 hold the symbol picture, hidden; 21..23 never get one.
+        const QImage simbolo = t->frmFigure().Image1(2).toImage();
+        for (int k = 0; k <= 20; ++k)
+            QCOMPARE(f.Image1[k]->picture().toImage(), simbolo);
+        for (int k = 21; k <= 23; ++k)
+            QVERIFY(f.Image1[k]->picture().isNull());
+    }
+
+    // Over many real draws with each maximum: every count from 1 to the maximum occurs, a set is
+    // never empty or larger, its places are distinct, never place 0, and all show one picture.
+    void setsStayWithinTheRange()
+    {
+        for (int maximum : {5, 10, 20}) {
+            TestProgram t;
+            frmOperativo1& f = open(t, maximum, 1);
+            std::set<int> counts, figures;
+            for (int round = 0; round < 1500; ++round) {
+                t.clock.advance(1.37f);
+                f.genera();
+                const StatoEsercizio1& s = f.stato();
+                QVERIFY(s.numeroOggetti >= 1 && s.numeroOggetti <= maximum);
+                const QList<int> shown = visibleObjects(f);
+                QCOMPARE(shown.size(), int(s.numeroOggetti));
+                QVERIFY(!shown.contains(0));
+                const std::set<int> places(s.posizioni.begin() + 1, s.posizioni.begin() + 1 + s.numeroOggetti);
+                QCOMPARE(int(places.size()), int(s.numeroOggetti));
+                QCOMPARE(std::set<int>(shown.begin(), shown.end()), places);
+                const qint64 picture = t->frmFigure().Image3(s.figura).cacheKey();
+                for (int k : shown)
+                    QCOMPARE(f.Image2[k]->picture().cacheKey(), picture);
+                counts.insert(s.numeroOggetti);
+                figures.insert(s.figura);
+            }
+            QCOMPARE(int(counts.size()), maximum);
+            QCOMPARE(int(figures.size()), 12);
+        }
+    }
+
+    // A place drawn twice is drawn again for the same object.
+    void repeatedPlacesAreDrawnAgain()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 5, 3, {7, 7, 2, 7, 2, 11});
+        QCOMPARE(visibleObjects(f), QList<int>({2, 7, 11}));
+        QCOMPARE(f.stato().estrazioni[3], 11);
+        QCOMPARE(f.stato().estrazioni[0], 0);
+    }
+
+    // Only equality is right: one symbol more or less is wrong. The counters show plain numbers.
+    void exactlyAsManySymbolsIsRight()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 10, 4);
+        answer(f, 4);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
+        QCOMPARE(caption(f.pannello.lblRisErrate), QString());
+        for (int presses : {5, 3}) {
+            scriptSet(t.random, 3, 4, 10);
+            click(*f.Option1[Avanti]);
+            QCOMPARE(caption(f.pannello.LblEsito), QString());
+            answer(f, presses);
+            QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        }
+        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("2"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("3"));
+    }
+
+    // Clicks on the objects add symbols but do not enable "Verifica": seven clicks on a set of 7
+    // and one "Conta" is wrong, six clicks and one "Conta" right.
+    void clicksOnObjectsCountWithoutEnablingTheCheck()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 10, 7, {1, 2, 3, 4, 5, 6, 7});
+        for (int i = 0; i < 7; ++i)
+            click(*f.Image2[1 + i % 2]);  // the same object twice counts twice
+        QCOMPARE(visibleSymbols(f), 7);
+        QVERIFY(!f.Option1[Verifica]->isEnabled());
+        answer(f, 1);
+        QCOMPARE(visibleSymbols(f), 8);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        // After the check, clicks still add symbols without touching the score.
+        click(*f.Image2[3]);
+        QCOMPARE(f.stato().simboliInseriti, 9);
+        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
+
+        scriptSet(t.random, 3, 7, 10, {1, 2, 3, 4, 5, 6, 7});
+        click(*f.Option1[Avanti]);
+        QCOMPARE(visibleSymbols(f), 0);
+        for (int i = 0; i < 6; ++i)
+            click(*f.Image2[4]);
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
+    }
+
+    // Symbols fill places 1 to 20 in order; the 21st is counted but not shown.
+    void twentyFirstSymbolIsCountedNotShown()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 20, 20);
+        for (int i = 1; i <= 21; ++i) {
+            click(*f.Option1[Conta]);
+            if (i <= 20)
+                QVERIFY(f.Image1[i]->isVisible());
+        }
+        QCOMPARE(visibleSymbols(f), 20);
+        QVERIFY(!f.Image1[0]->isVisible());
+        QCOMPARE(f.stato().simboliInseriti, 21);
+        click(*f.Option1[Verifica]);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+    }
+
+    // "Ricomincia" hides the symbols and sets the answer to 0, but leaves "Verifica" enabled.
+    void restartKeepsTheCheckAvailable()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 5, 1);
+        answer(f, 0);  // "Verifica" is not available yet: nothing happens
+        QCOMPARE(caption(f.pannello.LblEsito), QString());
+        click(*f.Option1[Conta]);
+        click(*f.Option1[Conta]);
+        click(*f.Option1[Ricomincia]);
+        QCOMPARE(visibleSymbols(f), 0);
+        QCOMPARE(f.stato().simboliInseriti, 0);
+        QVERIFY(f.Option1[Verifica]->isEnabled());
+        click(*f.Option1[Verifica]);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+    }
+
+    // Times: whole seconds with a leading space, the total summed over checks only, "999" from
+    // 999 seconds on while the state keeps counting; "Avanti" empties the answer time only.
+    void answerTimes()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 5, 1);
+        t.clock.advance(0.9f);
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 0"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 0"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
+
+        t.clock.advance(30);  // between the check and "Avanti": not counted
+        scriptSet(t.random, 3, 1, 5);
+        click(*f.Option1[Avanti]);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QString());
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 0"));
+        t.clock.advance(12.6f);
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 12"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 12"));
+
+        scriptSet(t.random, 3, 1, 5);
+        click(*f.Option1[Avanti]);
+        t.clock.advance(999.2f);
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral("999"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral("999"));
+        QCOMPARE(f.stato().risultati.secondiParziali, 999.0f);
+        QCOMPARE(f.stato().risultati.secondiTotali.value(), 1011.0f);
+
+        scriptSet(t.random, 3, 1, 5);
+        click(*f.Option1[Avanti]);
+        t.clock.advance(3.5f);
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 3"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral("999"));
+        QCOMPARE(f.stato().risultati.testoTotale, QStringLiteral(" 1014"));
+    }
+
+    // An answer begun before midnight and checked after it takes its true time, not a negative one.
+    void answerAcrossMidnight()
+    {
+        TestProgram t;
+        t.clock.now = 86395.5f;
+        frmOperativo1& f = open(t, 5, 1);
+        t.clock.now = 4.0f;
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 8"));
+        QCOMPARE(f.stato().risultati.secondiTotali.value(), 8.0f);
+    }
+
+    // Holding Enter or the mouse button on "Conta" adds one symbol; a second press before the
+    // release is ignored; a release and a new press add the next.
+    void heldKeyOrButtonAddsOneSymbol()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 10, 3);
+        QWidget* w = f.window();
+        hold(w, Qt::Key_Return, 15);
+        QCOMPARE(f.stato().simboliInseriti, 1);
+        mouseDown(*f.Option1[Conta]);
+        QVERIFY(f.Option1[Conta]->isSelected());
+        mouseDown(*f.Option1[Conta], Qt::RightButton);
+        QCOMPARE(f.stato().simboliInseriti, 2);
+        mouseUp(*f.Option1[Conta], Qt::RightButton);
+        mouseUp(*f.Option1[Conta]);
+        QVERIFY(!f.Option1[Conta]->isSelected());
+        click(*f.Option1[Conta]);
+        QCOMPARE(f.stato().simboliInseriti, 3);
+    }
+
+    // After the check only "Avanti" and "Esci" respond, by mouse, by Enter and by space; the focus
+    // moves on from "Verifica" to "Avanti".
+    void afterTheCheckOnlyNextAndExit()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 10, 3);
+        QWidget* w = f.window();
+        type(w, Qt::Key_Return);  // Conta
+        type(w, Qt::Key_3);
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Verifica]);
+        type(w, Qt::Key_Return);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
+        QCOMPARE(f.Option1[Avanti]->backColor(), QColor(255, 192, 128));
+        for (int k : {Ricomincia, Conta, Verifica})
+            click(*f.Option1[k]);
+        QCOMPARE(f.stato().simboliInseriti, 1);
+        QCOMPARE(f.stato().risultati.risposteErrate, 1);
+        for (Qt::Key digit : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_6, Qt::Key_7, Qt::Key_8}) {
+            type(w, digit);
+            QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
+        }
+        type(w, Qt::Key_Space);
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
+        type(w, Qt::Key_Space);  // wraps past the disabled keys
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
+        type(w, Qt::Key_5, Qt::KeypadModifier);
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
+        type(w, Qt::Key_4);
+        scriptSet(t.random, 3, 2, 10);
+        type(w, Qt::Key_Return);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("2"));
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
+    }
+
+    // While answering, space walks the enabled keys in index order and wraps; digits 1 to 5 on
+    // either row of digits jump to an enabled key; a taken digit's guard holds back Enter.
+    void keysWhileAnswering()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 10, 3);
+        QWidget* w = f.window();
+        type(w, Qt::Key_Space);
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Ricomincia]);  // Verifica, Avanti, Esci skipped
+        type(w, Qt::Key_Space);
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
+        type(w, Qt::Key_1, Qt::KeypadModifier);
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Ricomincia]);
+        press(w, Qt::Key_7);
+        type(w, Qt::Key_Return);
+        release(w, Qt::Key_7);
+        QCOMPARE(f.stato().simboliInseriti, 0);
+        type(w, Qt::Key_2);
+        type(w, Qt::Key_Return);
+        QCOMPARE(f.stato().simboliInseriti, 1);
+        type(w, Qt::Key_Left);
+        type(w, Qt::Key_A);
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
+        QCOMPARE(f.stato().simboliInseriti, 1);
+    }
+
+    // Closing the window, by "Esci" or by its close box even while answering, shows the start
+    // screen at step 1 and keeps the counts; a new visit starts again at exercise "1" with the
+    // panel empty, and the next correct check shows the carried-over count.
+    void aNewVisitKeepsTheCounts()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 5, 2);
+        for (int round = 0; round < 3; ++round) {
+            t.clock.advance(2);
+            answer(f, 2);
+            scriptSet(t.random, 3, 2, 5);
+            click(*f.Option1[Avanti]);
+        }
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("3"));
+        f.window()->close();  // while answering
+        QVERIFY(!f.isLoaded());
+        QVERIFY(t->frmInizio().isVisible());
+        QCOMPARE(t->frmInizio().window()->focusedControl(), t->frmInizio().Option1[0]);
+
+        t.random.queueDraw(4, 4);
+        scriptSet(t.random, 5, 2, 5);
+        t.openExercise(1, 5);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QString());
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QString());
+        QCOMPARE(f.stato().tipoSimbolo, 4);
+        t.clock.advance(1);
+        answer(f, 2);
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("4"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 7"));
+        click(*f.Option1[Esci]);
+        QVERIFY(!f.isLoaded());
+        QVERIFY(t->frmInizio().isVisible());
+    }
+
+    // The first opening in a run draws the symbol before any seeding: always the same picture.
+    void firstOpeningDrawsTheSymbolUnseeded()
+    {
+        tk::SeededRandom fresh;
+        const int expected = tk::draw(fresh, 4);
+        for (int run = 0; run < 2; ++run) {
+            TestProgram t;
+            t.clock.now = 1000.0f + 777.0f * run;
+            t.start();
+            t.openExercise(1, 5);
+            QCOMPARE(int(t->operativo1().stato().tipoSimbolo), expected);
+            QCOMPARE(t.random.seeds.size(), 1);
+        }
+    }
+
+    // Counters and the exercise number stop at the largest 16-bit value instead of turning negative.
+    void countersStopAtTheLargestValue()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 5, 1);
+        for (int i = 0; i < 32800; ++i)
+            f.eseguiComando(Conta);
+        QCOMPARE(f.stato().simboliInseriti, 32767);
+        QCOMPARE(visibleSymbols(f), 20);
+        for (int i = 0; i < 32800; ++i) {
+            f.eseguiComando(Verifica);
+            f.eseguiComando(Avanti);
+        }
+        QCOMPARE(f.stato().numeroEsercizio, 32767);
+        QCOMPARE(f.stato().risultati.risposteEsatte + f.stato().risultati.risposteErrate >= 32767, true);
+        QVERIFY(f.stato().risultati.risposteErrate > 0);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("32767"));
+    }
+
+    // The layout: the symbol area's fourth row reads 19, 20, 0, 23, 22, 21; pictures are drawn at
+    // their own size from the cell's corner; the panel's tool tips; "Conta" first in tab order.
+    void designLayout()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 5, 1);
+        QList<int> row4;
+        QList<std::pair<double, int>> cells;
+        for (int k = 0; k <= 23; ++k)
+            if (f.Image1[k]->widget()->y() == f.Image1[19]->widget()->y())
+                cells << std::make_pair(f.Image1[k]->left(), k);
+        std::sort(cells.begin(), cells.end());
+        for (const auto& c : cells)
+            row4 << c.second;
+        QCOMPARE(row4, QList<int>({19, 20, 0, 23, 22, 21}));
+
+        tk::Image& cell = *f.Image2[f.stato().posizioni[1]];
+        const QSize size = cell.picture().deviceIndependentSize().toSize();
+        QCOMPARE(cell.widget()->size(), size.expandedTo(cell.widget()->size()));
+        QCOMPARE(cell.widget()->pos(), QPoint(tk::toPixels(cell.left()), tk::toPixels(cell.top())));
+
+        QCOMPARE(f.pannello.lblRisErrate->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
+        QCOMPARE(f.pannello.LblTempoParziale->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
+        QCOMPARE(f.pannello.LblTempoTotale->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
+        QVERIFY(f.pannello.lblRisEsatte->toolTip().isEmpty());
+        QCOMPARE(f.Label5[1]->caption(), QStringLiteral(" Risposte esatte"));
+
+        QList<int> order;
+        for (tk::Control* c : f.window()->tabOrder())
+            order << c->index();
+        QCOMPARE(order, QList<int>({Conta, Verifica, Avanti, Esci, Ricomincia}));
+    }
+};
+
+QTEST_MAIN(Exercise1)
+#include "test_exercise1.moc"

@@ -1,0 +1,307 @@
+// The window toolkit: events in their classic terms, focus, stacking, pictures, control arrays,
+// and the random generator.
+
+#include "Drive.h"
+#include "toolkit/Form.h"
+#include "toolkit/Keys.h"
+
+#include <QtTest>
+
+using namespace drive;
+
+namespace {
+
+const tk::ControlSpec controls[] = {
+    {.name = "Frame1", .kind = tk::Kind::Frame, .left = 150, .top = 150, .width = 3000, .height = 3000, .tabIndex = 3},
+    {.name = "Cover", .kind = tk::Kind::Label, .left = 0, .top = 0, .width = 6000, .height = 3000, .back = tk::Rgb{1, 2, 3}},
+    {.name = "Key", .index = 2, .kind = tk::Kind::OptionButton, .container = "Frame1", .left = 150, .top = 150,
+     .width = 1500, .height = 600, .caption = "Two", .tabIndex = 2},
+    {.name = "Key", .index = 1, .kind = tk::Kind::OptionButton, .container = "Frame1", .left = 150, .top = 900,
+     .width = 1500, .height = 600, .caption = "One", .tabIndex = 1},
+    {.name = "Key", .index = 0, .kind = tk::Kind::OptionButton, .left = 4500, .top = 150, .width = 1500,
+     .height = 600, .caption = "Zero", .tabIndex = 0},
+    {.name = "Cell", .index = 3, .kind = tk::Kind::Image, .left = 4500, .top = 4500, .width = 300, .height = 300},
+    {.name = "Cell", .index = 5, .kind = tk::Kind::Image, .left = 4800, .top = 4500, .width = 300, .height = 300},
+    {.name = "Clock", .kind = tk::Kind::Timer, .interval = 10},
+};
+const tk::WindowSpec prova{.name = "Prova", .caption = "Prova", .clientWidth = 9000, .clientHeight = 7500,
+                          .back = tk::Rgb{255, 192, 255}, .controls = controls};
+
+// Records every event in the classic terms.
+class TestForm final : public tk::Form {
+public:
+    explicit TestForm(tk::Runtime& runtime) : tk::Form(runtime, prova) {}
+    tk::ControlArray<tk::OptionButton> Key;
+    tk::ControlArray<tk::Image> Cell;
+    QStringList log;
+    bool disableOnPress = false;
+
+protected:
+    void bind(tk::Window& w) override
+    {
+        Key.bind(w, "Key");
+        Cell.bind(w, "Cell");
+        for (int i = 0; i <= 2; ++i) {
+            tk::ControlEvents& on = Key[i]->on;
+            on.gotFocus = [this](int k) { log << QStringLiteral("GotFocus %1").arg(k); };
+            on.lostFocus = [this](int k) { log << QStringLiteral("LostFocus %1").arg(k); };
+            on.keyDown = [this](int k, int& code) { log << QStringLiteral("KeyDown %1 %2").arg(k).arg(code); };
+            on.keyPress = [this](int k, int& c) { log << QStringLiteral("KeyPress %1 %2").arg(k).arg(c); };
+            on.keyUp = [this](int k) { log << QStringLiteral("KeyUp %1").arg(k); };
+            on.mouseDown = [this](int k) {
+                log << QStringLiteral("MouseDown %1").arg(k);
+                if (disableOnPress)
+                    Key[k]->setEnabled(false);
+            };
+            on.mouseUp = [this](int k) { log << QStringLiteral("MouseUp %1").arg(k); };
+        }
+        Cell[3]->on.click = [this](int k) { log << QStringLiteral("Click %1").arg(k); };
+    }
+    void unbind() override
+    {
+        Key.clear();
+        Cell.clear();
+    }
+    void Load() override { log << QStringLiteral("Load"); }
+    void Activate() override { log << QStringLiteral("Activate"); }
+    void Unload() override { log << QStringLiteral("Unload"); }
+};
+
+struct Bench {
+    FakeClock clock;
+    ScriptedRandom random;
+    tk::Runtime runtime{clock, random};
+    TestForm form{runtime};
+    TestForm other{runtime};
+    Bench() { runtime.setManualTimers(true); }
+    void show()
+    {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+        form.log.clear();
+    }
+};
+
+} // namespace
+
+class Toolkit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void virtualKeyCodes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("character");
+        QTest::newRow("digit 1") << int(Qt::Key_1) << 0 << 49 << 49;
+        QTest::newRow("digit 0") << int(Qt::Key_0) << 0 << 48 << 48;
+        QTest::newRow("keypad 1") << int(Qt::Key_1) << int(Qt::KeypadModifier) << 97 << 49;
+        QTest::newRow("keypad 8") << int(Qt::Key_8) << int(Qt::KeypadModifier) << 104 << 56;
+        QTest::newRow("return") << int(Qt::Key_Return) << 0 << 13 << 13;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13 << 13;
+        QTest::newRow("space") << int(Qt::Key_Space) << 0 << 32 << 32;
+        QTest::newRow("letter") << int(Qt::Key_Q) << 0 << 81 << int('q');
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << 116 << 0;
+        QTest::newRow("left") << int(Qt::Key_Left) << 0 << 37 << 0;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << 27 << 27;
+    }
+    void virtualKeyCodes()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        QFETCH(int, character);
+        const auto m = Qt::KeyboardModifiers(modifiers);
+        QKeyEvent e(QEvent::KeyPress, key, m, textFor(Qt::Key(key), m));
+        QCOMPARE(tk::vk::fromEvent(e), code);
+        QCOMPARE(tk::vk::charFromEvent(e), character);
+    }
+
+    // A press gives KeyDown then KeyPress; a held key repeats both and gives KeyUp only at the real
+    // release, however the window system reports the repeats.
+    void heldKeyRepeatsWithoutKeyUp()
+    {
+        Bench b;
+        b.show();
+        QWidget* w = b.form.window();
+        hold(w, Qt::Key_Space, 2);
+        QCOMPARE(b.form.log, QStringList({"KeyDown 0 32", "KeyPress 0 32", "KeyDown 0 32", "KeyPress 0 32",
+                                          "KeyDown 0 32", "KeyPress 0 32", "KeyUp 0"}));
+    }
+
+    // Repeats of a key pressed while another window was in front do not reach this one.
+    void repeatsStartedElsewhereAreDropped()
+    {
+        Bench b;
+        b.show();
+        QWidget* w = b.form.window();
+        press(w, Qt::Key_Return, {}, true);
+        QVERIFY(b.form.log.isEmpty());
+        release(w, Qt::Key_Return);
+        QCOMPARE(b.form.log, QStringList({"KeyUp 0"}));
+    }
+
+    // Focus moves raise LostFocus then GotFocus, also while the window is not active; hiding and
+    // showing the window again is not a focus move.
+    void focusEventsAreTheProgramsMoves()
+    {
+        Bench b;
+        b.form.load();
+        QVERIFY(b.form.window()->giveFocus(*b.form.Key[1]));
+        QCOMPARE(b.form.log, QStringList({"Load", "GotFocus 1"}));
+        b.form.show();
+        b.form.hide();
+        b.form.show();
+        QCOMPARE(b.form.log, QStringList({"Load", "GotFocus 1", "Activate", "Activate"}));
+        QVERIFY(b.form.window()->giveFocus(*b.form.Key[2]));
+        QCOMPARE(b.form.log.mid(4), QStringList({"LostFocus 1", "GotFocus 2"}));
+        // With no focus given, a window opens with the focus on the first key in tab order.
+        b.other.show();
+        QCOMPARE(b.other.log.mid(0, 2), QStringList({"Load", "GotFocus 0"}));
+    }
+
+    // Activate fires when the window becomes the program's active one, not again while it stays so.
+    void activateOnlyWhenTheActiveWindowChanges()
+    {
+        Bench b;
+        b.form.show();
+        b.form.show();
+        b.other.show();
+        b.form.show();
+        QCOMPARE(b.form.log.count(QStringLiteral("Activate")), 2);
+        QCOMPARE(b.other.log.count(QStringLiteral("Activate")), 1);
+    }
+
+    // A key whose frame is disabled keeps its own Enabled setting and look, but cannot hold the
+    // focus: at the end of the event the focus moves to the next key in tab order that can.
+    void focusLeavesAControlThatCannotHoldIt()
+    {
+        Bench b;
+        b.form.show();
+        tk::Window& w = *b.form.window();
+        w.giveFocus(*b.form.Key[1]);
+        tk::Control* frame = w.find(QStringLiteral("Frame1"));
+        frame->setEnabled(false);
+        QVERIFY(b.form.Key[1]->isEnabled());
+        QVERIFY(!w.canTakeFocus(*b.form.Key[1]));
+        QCOMPARE(w.focusedControl(), b.form.Key[0]);  // 2 is in the frame too; wraps to 0
+        QVERIFY(!w.giveFocus(*b.form.Key[2]));
+        frame->setEnabled(true);
+        b.form.Key[0]->setVisible(false);
+        QCOMPARE(w.focusedControl(), b.form.Key[1]);
+    }
+
+    // A press that disables its own key still ends with MouseUp, so the key springs back.
+    void pressThatDisablesItsKeyStillGetsTheRelease()
+    {
+        Bench b;
+        b.show();
+        b.form.disableOnPress = true;
+        click(*b.form.Key[0]);
+        QVERIFY(b.form.log.contains(QStringLiteral("MouseDown 0")));
+        QVERIFY(b.form.log.contains(QStringLiteral("MouseUp 0")));
+        QVERIFY(!b.form.Key[0]->isEnabled());
+        // A disabled key receives no press at all.
+        b.form.log.clear();
+        mouseDown(*b.form.Key[0]);
+        QVERIFY(!b.form.log.contains(QStringLiteral("MouseDown 0")));
+    }
+
+    // Windowed controls lie above light ones of the same container, whatever the table says;
+    // within each kind, the control listed first is in front.
+    void stacking()
+    {
+        Bench b;
+        b.show();
+        tk::Window& w = *b.form.window();
+        QWidget* key0 = b.form.Key[0]->widget();
+        QCOMPARE(w.childAt(key0->geometry().center()), key0);  // the label listed before it is below
+        const QList<QObject*> order = w.children();
+        QWidget* frame = w.find(QStringLiteral("Frame1"))->widget();
+        // Qt stacks later siblings in front.
+        QVERIFY(order.indexOf(frame) > order.indexOf(key0));  // the frame is listed first: in front
+        QWidget* cover = w.find(QStringLiteral("Cover"))->widget();
+        QVERIFY(order.indexOf(cover) < order.indexOf(key0));
+    }
+
+    // A picture shows at its own size from the cell's corner: the cell grows to hold it, never
+    // scales it; a click on it is a Click.
+    void imagesShowPicturesAtTheirOwnSize()
+    {
+        Bench b;
+        b.show();
+        tk::Image& cell = *b.form.Cell[3];
+        QPixmap picture(48, 60);
+        picture.fill(Qt::green);
+        cell.setPicture(picture);
+        QCOMPARE(cell.widget()->size(), QSize(48, 60));
+        QCOMPARE(cell.width(), 300.0);
+        cell.move(cell.left(), cell.top(), 1500, 300);
+        QCOMPARE(cell.widget()->size(), QSize(100, 60));
+        b.form.log.clear();
+        click(cell);
+        QCOMPARE(b.form.log, QStringList({"Click 3"}));
+        cell.setPicture(QPixmap());
+        QCOMPARE(cell.widget()->size(), QSize(100, 20));
+    }
+
+    // Arrays keep their real indices; a gap or an index the design lacks is not a member.
+    void controlArraysKeepRealIndices()
+    {
+        Bench b;
+        b.form.load();
+        QCOMPARE(b.form.Cell.lowerBound(), 3);
+        QCOMPARE(b.form.Cell.upperBound(), 5);
+        QVERIFY(b.form.Cell.has(3) && b.form.Cell.has(5));
+        QVERIFY(!b.form.Cell.has(4) && !b.form.Cell.has(0) && !b.form.Cell.has(6));
+        QCOMPARE(b.form.Key[2]->caption(), QStringLiteral("Two"));
+    }
+
+    // Unloading runs Unload, then the window goes while the form and its variables stay; loading
+    // again builds a fresh window and runs Load again.
+    void unloadKeepsTheFormAndLoadRunsAgain()
+    {
+        Bench b;
+        b.form.show();
+        QPointer<tk::Window> first = b.form.window();
+        b.form.unload();
+        QVERIFY(!b.form.isLoaded());
+        QVERIFY(!b.form.Key.isBound());
+        settle();
+        QVERIFY(first.isNull());
+        b.form.show();
+        QCOMPARE(b.form.log.count(QStringLiteral("Load")), 2);
+        QCOMPARE(b.form.log.count(QStringLiteral("Unload")), 1);
+    }
+
+    // Each value has 24 random bits: never 1, and the whole part of r * n never reaches n.
+    void drawsStayInRange()
+    {
+        tk::SeededRandom a, b;
+        QCOMPARE(a.next(), b.next());  // the same fixed state at start
+        a.seed(123.25f);
+        b.seed(123.25f);
+        for (int i = 0; i < 100000; ++i) {
+            const float r = a.next();
+            QCOMPARE(r, b.next());
+            QVERIFY(r >= 0.0f && r < 1.0f);
+        }
+        ScriptedRandom s;
+        s.script = {0.99999994f, 0.0f};
+        QCOMPARE(tk::draw(s, 23), 23);
+        QCOMPARE(tk::draw(s, 23), 1);
+    }
+
+    void twipsToPixels()
+    {
+        QCOMPARE(tk::toPixels(15), 1);
+        QCOMPARE(tk::toPixels(492), 33);
+        QCOMPARE(tk::toPixels(7), 0);
+        QCOMPARE(tk::toPixels(8), 1);
+        QCOMPARE(tk::toPixels(11880), 792);
+    }
+};
+
+QTEST_MAIN(Toolkit)
+#include "test_toolkit.moc"
