@@ -1,4 +1,338 @@
+// Exercise 2: symbols drawn within the range, the set the child builds, the check, counters and
+// times, the command keys, and what a new visit keeps.
+
+#include "Drive.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+#include <set>
+
+using namespace drive;
+
+namespace {
+
+enum { Conta = 0, Ricomincia = 1, Verifica = 2, Avanti = 3, Esci = 4 };
+
+// The draws of one exercise, in their order: kind, count, figure.
+void scriptExercise(ScriptedRandom& random, int kind, int count, int maximum, int figura)
+{
+    random.queueDraw(kind, 4);
+    random.queueDraw(count, maximum);
+    random.queueDraw(figura, 12);
+}
+
+FrmOperativo2& open(TestProgram& t, int maximum, int kind, int count, int figura)
+{
+    t.start();
+    scriptExercise(t.random, kind, count, maximum, figura);
+    t.openExercise(2, maximum);
+    return t->operativo2();
+}
+
+QStringList symbols(FrmOperativo2& f)
+{
+    QStringList shown;
+    for (int k = 1; k <= 20; ++k)
+        shown << f.Label2[k]->caption();
+    return shown;
+}
+
+int figuresShown(FrmOperativo2& f)
+{
+    int n = 0;
+    for (int k = 0; k <= 23; ++k)
+        n += f.Image2[k]->isVisible() && !f.Image2[k]->picture().isNull();
+    return n;
+}
+
+void answer(FrmOperativo2& f, int contaPresses)
+{
+    for (int i = 0; i < contaPresses; ++i)
+        click(*f.Option1[Conta]);
+    click(*f.Option1[Verifica]);
+}
+
+QString caption(tk::Label* label) { return label->caption(); }
+
+} // namespace
+
+class Exercise2 : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Kind 3, count 6, figure 9, checked after 12.6 seconds.
+    void workedExample()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 10, 3, 6, 9);
+        QCOMPARE(f.window()->windowTitle(), QStringLiteral("Dai simboli grafici all'insieme"));
+        QStringList expected(20, QString());
+        for (int k = 0; k < 6; ++k)
+            expected[k] = QStringLiteral(">");
+        QCOMPARE(symbols(f), expected);
+        QCOMPARE(figuresShown(f), 0);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
+        QCOMPARE(f.Option1[Conta]->backColor(), QColor(255, 192, 128));
+        for (int i = 0; i < 6; ++i)
+            click(*f.Option1[Conta]);
+        const QImage nove = t->frmFigure().Image3(9).toImage();
+        for (int k = 0; k <= 23; ++k) {
+            const bool filled = k >= 1 && k <= 6;
+            QCOMPARE(f.Image2[k]->picture().isNull(), !filled);
+            if (filled)
+                QCOMPARE(f.Image2[k]->picture().toImage(), nove);
+        }
+        t.clock.advance(12.6f);
+        click(*f.Option1[Verifica]);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
+        QCOMPARE(caption(f.pannello.lblRisErrate), QString());
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 12"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 12"));
+    }
+
+    // Over many real draws: every count from 1 to the maximum, the symbols in Label2(1) onwards in
+    // reading order and no further, all four kinds and all twelve figures.
+    void drawsStayWithinTheRange()
+    {
+        const QStringList kinds{QStringLiteral("x"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("+")};
+        for (int maximum : {5, 10, 20}) {
+            TestProgram t;
+            t.start();
+            t.openExercise(2, maximum);
+            FrmOperativo2& f = t->operativo2();
+            std::set<int> counts, figures;
+            std::set<QString> shown;
+            for (int round = 0; round < 1500; ++round) {
+                t.clock.advance(0.83f);
+                f.eseguiComando(Avanti);
+                const StatoEsercizio2& s = f.stato();
+                QVERIFY(s.numeroSimboli >= 1 && s.numeroSimboli <= maximum);
+                QVERIFY(s.figura >= 1 && s.figura <= 12);
+                QCOMPARE(s.simbolo, kinds[s.tipoSimbolo - 1]);
+                const QStringList all = symbols(f);
+                for (int k = 0; k < 20; ++k)
+                    QCOMPARE(all[k], k < s.numeroSimboli ? s.simbolo : QString());
+                counts.insert(s.numeroSimboli);
+                figures.insert(s.figura);
+                shown.insert(s.simbolo);
+            }
+            QCOMPARE(int(counts.size()), maximum);
+            QCOMPARE(int(figures.size()), 12);
+            QCOMPARE(int(shown.size()), 4);
+            // The generator is seeded from the clock at every exercise.
+            QCOMPARE(t.random.seeds.size(), 1501);
+        }
+    }
+
+    // One symbol and one "Conta" is right; 21 "Conta" on 20 symbols show 20 figures and are wrong.
+    void answers()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 20, 1, 1, 2);
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
+
+        scriptExercise(t.random, 4, 20, 20, 5);
+        click(*f.Option1[Avanti]);
+        QCOMPARE(symbols(f).count(QStringLiteral("+")), 20);
+        for (int i = 0; i < 21; ++i)
+            click(*f.Option1[Conta]);
+        QCOMPARE(figuresShown(f), 20);
+        QVERIFY(f.Image2[0]->picture().isNull());
+        QCOMPARE(f.stato().oggettiInseriti, 21);
+        click(*f.Option1[Verifica]);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
+    }
+
+    // "Verifica" is not available before the first "Conta", and stays so after "Ricomincia".
+    void restartKeepsTheCheckAvailable()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 5, 2, 3, 4);
+        click(*f.Option1[Verifica]);
+        QCOMPARE(caption(f.pannello.LblEsito), QString());
+        click(*f.Option1[Conta]);
+        click(*f.Option1[Ricomincia]);
+        QCOMPARE(figuresShown(f), 0);
+        QCOMPARE(f.stato().oggettiInseriti, 0);
+        QVERIFY(f.Option1[Verifica]->isEnabled());
+        click(*f.Option1[Verifica]);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+    }
+
+    // Times carry a leading space, counters none; "999" is the display ceiling; the first check
+    // adds to an empty total; "Avanti" keeps the last answer's time on show.
+    void timesAndCounters()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 5, 1, 2, 1);
+        t.clock.advance(4.2f);
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 4"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 4"));
+        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
+
+        for (int round = 0; round < 3; ++round) {
+            scriptExercise(t.random, 1, 2, 5, 1);
+            click(*f.Option1[Avanti]);
+            QCOMPARE(caption(f.pannello.LblEsito), QString());
+            QVERIFY(!caption(f.pannello.LblTempoParziale).isEmpty());
+            t.clock.advance(400);
+            answer(f, 2);
+        }
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 400"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral("999"));
+        QCOMPARE(f.stato().risultati.secondiTotali.value(), 1204.0f);
+        scriptExercise(t.random, 1, 2, 5, 1);
+        click(*f.Option1[Avanti]);
+        t.clock.advance(1000);
+        answer(f, 2);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral("999"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("4"));
+    }
+
+    // An answer begun before midnight and checked after it takes its true time.
+    void answerAcrossMidnight()
+    {
+        TestProgram t;
+        t.clock.now = 86390.0f;
+        FrmOperativo2& f = open(t, 5, 1, 1, 1);
+        t.clock.now = 20.0f;
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 30"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 30"));
+    }
+
+    // Every mouse press on "Conta" adds a figure, even without a release in between; a held Enter
+    // adds one.
+    void pressesAndHeldKeys()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 10, 1, 5, 1);
+        for (int i = 0; i < 3; ++i)
+            mouseDown(*f.Option1[Conta], i % 2 ? Qt::RightButton : Qt::LeftButton);
+        QCOMPARE(f.stato().oggettiInseriti, 3);
+        mouseUp(*f.Option1[Conta]);
+        QVERIFY(!f.Option1[Conta]->isSelected());
+        hold(f.window(), Qt::Key_Return, 20);
+        QCOMPARE(f.stato().oggettiInseriti, 4);
+    }
+
+    // After the check, space moves only between "Avanti" and "Esci"; at the next exercise the
+    // focus leaves the disabled "Avanti" for the next available key, "Conta".
+    void keysAfterTheCheck()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 10, 1, 5, 1);
+        QWidget* w = f.window();
+        type(w, Qt::Key_Return);
+        type(w, Qt::Key_3, Qt::KeypadModifier);
+        type(w, Qt::Key_Return);
+        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
+        for (int expected : {Esci, Avanti, Esci}) {
+            type(w, Qt::Key_Space);
+            QCOMPARE(f.window()->focusedControl(), f.Option1[expected]);
+        }
+        type(w, Qt::Key_1);  // "Conta" is not available: the focus stays
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
+        type(w, Qt::Key_4);
+        scriptExercise(t.random, 2, 3, 10, 7);
+        type(w, Qt::Key_Return);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("2"));
+        QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
+        type(w, Qt::Key_Return);
+        QCOMPARE(f.stato().oggettiInseriti, 1);
+    }
+
+    // The exercise number runs on across visits; counts continue at the next check; an
+    // unchecked exercise left by the close box counts neither way.
+    void theNumberRunsOnAcrossVisits()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 5, 1, 2, 1);
+        for (int round = 0; round < 3; ++round) {
+            t.clock.advance(1);
+            answer(f, 2);
+            if (round < 2) {
+                scriptExercise(t.random, 1, 2, 5, 1);
+                click(*f.Option1[Avanti]);
+            }
+        }
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("3"));
+        click(*f.Option1[Esci]);
+        QVERIFY(!f.isLoaded());
+        QVERIFY(t->frmInizio().isVisible());
+
+        scriptExercise(t.random, 1, 2, 5, 1);
+        t.openExercise(2, 5);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("4"));
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QString());
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QString());
+        f.window()->close();  // unchecked: dropped
+        QCOMPARE(f.stato().risultati.risposteEsatte, 3);
+        QCOMPARE(f.stato().risultati.risposteErrate, 0);
+
+        scriptExercise(t.random, 1, 2, 5, 1);
+        t.openExercise(2, 5);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("5"));
+        t.clock.advance(2);
+        answer(f, 2);
+        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("4"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 5"));
+    }
+
+    // Counters stop at the largest 16-bit value instead of turning negative.
+    void countersStopAtTheLargestValue()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 5, 1, 1, 1);
+        for (int i = 0; i < 32800; ++i)
+            f.eseguiComando(Conta);
+        QCOMPARE(f.stato().oggettiInseriti, 32767);
+        QCOMPARE(figuresShown(f), 20);
+        for (int i = 0; i < 32800; ++i) {
+            f.eseguiComando(Verifica);
+            f.eseguiComando(Avanti);
+        }
+        QCOMPARE(f.stato().numeroEsercizio, 32767);
+        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("32767"));
+        QVERIFY(f.stato().risultati.risposteErrate + f.stato().risultati.risposteEsatte >= 32767);
+    }
+
+    // The layout: twenty symbol places 1..20 (no 0), four rows of five, the results panel further right.
+    void designLayout()
+    {
+        TestProgram t;
+        FrmOperativo2& f = open(t, 5, 1, 1, 1);
+        QCOMPARE(f.Label2.lowerBound(), 1);
+        QCOMPARE(f.Label2.upperBound(), 20);
+        QVERIFY(!f.Label2.has(0));
+        for (int k = 1; k <= 20; ++k) {
+            QCOMPARE(f.Label2[k]->alignment(), Qt::AlignHCenter);
+            QCOMPARE(f.Label2[k]->foreColor(), QColor(0, 0, 192));
+            QVERIFY(f.Label2[k]->isTransparent());
+            if (k % 5 != 1)
+                QVERIFY(f.Label2[k]->widget()->x() > f.Label2[k - 1]->widget()->x());
+            if (k > 5)
+                QVERIFY(f.Label2[k]->widget()->y() > f.Label2[k - 5]->widget()->y());
+        }
+        const auto& spec = f.spec().controls;
+        auto find = [&](const char* name) {
+            return *std::find_if(spec.begin(), spec.end(), [&](const tk::ControlSpec& c) { return QLatin1String(c.name) == QLatin1String(name); });
+        };
+        QCOMPARE(find("frmElaborazione").left, 315);
+        QCOMPARE(find("Label1").width, 12000);
+        QList<int> order;
+        for (tk::Control* c : f.window()->tabOrder())
+            order << c->index();
+        QCOMPARE(order, QList<int>({Conta, Ricomincia, Verifica, Avanti, Esci}));
+    }
+};
+
+QTEST_MAIN(Exercise2)
 #include "test_exercise2.moc"

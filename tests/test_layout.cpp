@@ -1,4 +1,228 @@
+// The proportional layout of the three windows, and the opening curtain of the start window.
+
+#include "Drive.h"
+#include "layouts/Layouts.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+using namespace drive;
+
+namespace {
+
+// Where a control should be: its design geometry scaled by the window's size against the design.
+QRect expected(const tk::ControlSpec& spec, const tk::WindowSpec& window, QSize size)
+{
+    const double sx = size.width() * 15.0 / window.clientWidth, sy = size.height() * 15.0 / window.clientHeight;
+    return QRect(tk::toPixels(spec.left * sx), tk::toPixels(spec.top * sy), tk::toPixels(spec.width * sx),
+                 tk::toPixels(spec.height * sy));
+}
+
+// Every control at its design fraction of the window, within a pixel; fonts at their design size.
+void checkProportions(tk::Form& form, QSize size)
+{
+    const tk::WindowSpec& spec = form.spec();
+    const auto& controls = form.window()->controls();
+    QCOMPARE(controls.size(), spec.controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const tk::Control& c = *controls[i];
+        const tk::ControlSpec& s = spec.controls[i];
+        QCOMPARE(c.name(), QLatin1String(s.name));
+        if (!c.widget() || c.kind() == tk::Kind::Panel)
+            continue;
+        const QRect want = expected(s, spec, size);
+        const QRect got = c.widget()->geometry();
+        const bool grown = c.kind() == tk::Kind::Image;  // a picture may make the cell larger
+        const QString where = QStringLiteral("%1(%2) at %3x%4").arg(c.name()).arg(c.index()).arg(size.width()).arg(size.height());
+        QVERIFY2(std::abs(got.x() - want.x()) <= 1 && std::abs(got.y() - want.y()) <= 1, qPrintable(where));
+        if (!grown) {
+            QVERIFY2(std::abs(got.width() - want.width()) <= 1 && std::abs(got.height() - want.height()) <= 1,
+                     qPrintable(where));
+        }
+        QCOMPARE(c.widget()->font().pixelSize(), tk::fontFor(s.font).pixelSize());
+    }
+}
+
+void resizeTo(tk::Form& form, QSize size)
+{
+    form.window()->resize(size);
+    QCOMPARE(form.window()->size(), size);
+}
+
+const QList<QSize> sizes{{1024, 768}, {1920, 1080}, {640, 480}, {300, 200}};
+
+} // namespace
+
+class Layout : public QObject {
+    Q_OBJECT
+
+private slots:
+    // At every size, bigger or smaller than the design, every control keeps its fractions.
+    void startWindowScales()
+    {
+        TestProgram t;
+        t.start();
+        for (QSize size : sizes) {
+            resizeTo(t->frmInizio(), size);
+            checkProportions(t->frmInizio(), size);
+        }
+    }
+
+    void exerciseWindowsScale()
+    {
+        TestProgram t;
+        t.start();
+        t.openExercise(1, 20);
+        for (QSize size : sizes) {
+            resizeTo(t->operativo1(), size);
+            checkProportions(t->operativo1(), size);
+        }
+        t->operativo1().window()->close();
+        t.openExercise(2, 20);
+        for (QSize size : sizes) {
+            resizeTo(t->operativo2(), size);
+            checkProportions(t->operativo2(), size);
+        }
+    }
+
+    // The table is recorded at each load from the design layout, whatever was done before.
+    void reopeningRecordsTheDesignAgain()
+    {
+        TestProgram t;
+        t.start();
+        t.openExercise(1, 5);
+        resizeTo(t->operativo1(), QSize(333, 222));
+        t->operativo1().window()->close();
+        t.openExercise(1, 5);
+        const tk::WindowSpec& spec = layouts::frmOperativo1;
+        const auto& table = t->operativo1().proporzioni().tabella();
+        QCOMPARE(table.size(), spec.controls.size());
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            QCOMPARE(table[i].Sinistra, float(double(spec.controls[i].left) / spec.clientWidth));
+            QCOMPARE(table[i].Altezza, float(double(spec.controls[i].height) / spec.clientHeight));
+        }
+    }
+
+    // The timer has no geometry: its entry stays at zero and it is never moved.
+    void timerKeepsZeros()
+    {
+        TestProgram t;
+        t.start();
+        FrmInizio& f = t->frmInizio();
+        const auto& controls = f.window()->controls();
+        const auto at = std::find(controls.begin(), controls.end(), f.timerTendine) - controls.begin();
+        const ProporzioniControllo& p = f.proporzioni().tabella()[std::size_t(at)];
+        QCOMPARE(p.Larghezza, 0.0f);
+        QCOMPARE(p.Altezza, 0.0f);
+        QCOMPARE(p.Sopra, 0.0f);
+        QCOMPARE(p.Sinistra, 0.0f);
+    }
+
+    // At start, at any size, the two panels together cover the window, docked to its edges.
+    void curtainStartsClosed()
+    {
+        for (QSize size : sizes) {
+            TestProgram t;
+            t.start(false);
+            FrmInizio& f = t->frmInizio();
+            resizeTo(f, size);
+            QWidget* left = f.Picture1->widget();
+            QWidget* right = f.Picture2->widget();
+            QCOMPARE(left->x(), 0);
+            QCOMPARE(right->x() + right->width(), size.width());
+            QVERIFY(left->width() + right->width() >= size.width());
+            QCOMPARE(left->height(), size.height());
+            QVERIFY(f.timerTendine->isEnabled());
+            QCOMPARE(f.timerTendine->interval(), 10);
+            // In front of everything: the middle of the window is a panel.
+            QVERIFY(f.window()->childAt(size.width() / 2 - 1, size.height() / 2) == left
+                    || f.window()->childAt(size.width() / 2 - 1, size.height() / 2) == right);
+        }
+    }
+
+    // Each tick narrows both panels by 75 twips; the last step closes them whatever is left, and
+    // the timer stops.
+    void curtainOpensStepByStep()
+    {
+        TestProgram t;
+        t.start(false);
+        FrmInizio& f = t->frmInizio();
+        resizeTo(f, QSize(1006, 700));  // half is 7545 twips: not a multiple of the step
+        const double start = f.Picture1->width();
+        QCOMPARE(start, 7545.0);
+        f.timerTendine->tick();
+        QCOMPARE(f.Picture1->width(), start - 75);
+        QCOMPARE(f.Picture2->width(), start - 75);
+        QCOMPARE(f.Picture1->widget()->width(), tk::toPixels(start - 75));
+        int ticks = 1;
+        while (f.timerTendine->isEnabled() && ticks < 1000) {
+            f.timerTendine->tick();
+            ++ticks;
+        }
+        QCOMPARE(ticks, 101);
+        QCOMPARE(f.Picture1->width(), 0.0);
+        QCOMPARE(f.Picture2->width(), 0.0);
+        QVERIFY(!f.Picture1->isVisible() && !f.Picture2->isVisible());
+        QVERIFY(f.tendinaAperta());
+        f.timerTendine->tick();  // a tick after the end does nothing
+        QCOMPARE(f.Picture1->width(), 0.0);
+    }
+
+    // A resize while the curtain opens sets both panels back to half the new width, and the
+    // opening goes on from there.
+    void resizeWhileOpening()
+    {
+        TestProgram t;
+        t.start(false);
+        FrmInizio& f = t->frmInizio();
+        for (int i = 0; i < 20; ++i)
+            f.timerTendine->tick();
+        resizeTo(f, QSize(1200, 800));
+        QCOMPARE(f.Picture1->widget()->width(), 600);
+        QCOMPARE(f.Picture2->widget()->width(), 600);
+        f.timerTendine->tick();
+        QCOMPARE(f.Picture1->widget()->width(), 595);
+        QVERIFY(f.timerTendine->isEnabled());
+    }
+
+    // Once open, the curtain stays open: resizes, and the return from an exercise, leave it so,
+    // and presses reach the keys.
+    void curtainStaysOpen()
+    {
+        TestProgram t;
+        t.start();
+        FrmInizio& f = t->frmInizio();
+        resizeTo(f, QSize(1024, 768));
+        QVERIFY(!f.Picture1->isVisible() && !f.Picture2->isVisible());
+        resizeTo(f, QSize(780, 580));  // within the test screen, for the presses below
+        t.openExercise(1, 5);
+        t->operativo1().window()->close();
+        resizeTo(f, QSize(1920, 1080));
+        resizeTo(f, QSize(700, 500));
+        QVERIFY(!f.Picture1->isVisible() && !f.Picture2->isVisible());
+        QVERIFY(!f.timerTendine->isEnabled());
+        click(*f.Option1[1]);
+        QCOMPARE(t->globali.TipoEsercizio, 2);
+    }
+
+    // Keys work while the curtain runs; presses on a panel do nothing.
+    void keysWorkWhileTheCurtainRuns()
+    {
+        TestProgram t;
+        t.start(false);
+        FrmInizio& f = t->frmInizio();
+        QWidget* w = f.window();
+        type(w, Qt::Key_2);
+        f.timerTendine->tick();
+        type(w, Qt::Key_Return);
+        f.timerTendine->tick();
+        QCOMPARE(t->globali.TipoEsercizio, 2);
+        QCOMPARE(w->focusWidget(), f.Option2[0]->widget());
+        // Option2(1) lies under the left panel still: the press stops there.
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, f.Option2[1]->widget()->mapTo(w, QPoint(5, 5)));
+        QCOMPARE(t->globali.NumeroMassimo, 0);
+        QVERIFY(f.timerTendine->isEnabled());
+    }
+};
+
+QTEST_MAIN(Layout)
 #include "test_layout.moc"
