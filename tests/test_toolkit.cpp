@@ -208,6 +208,25 @@ private slots:
         QVERIFY(!b.form.log.contains(QStringLiteral("MouseDown 0")));
     }
 
+    // A button still held when its window went leaves Qt believing it is down; a later press on a
+    // key must still end with that key's MouseUp (found by the monkey, seed 3).
+    void releaseReachesTheKeyDespiteAStaleButton()
+    {
+        Bench b;
+        b.show();
+        QWidget* cover = b.form.window()->find(QStringLiteral("Cover"))->widget();
+        QTest::mousePress(b.form.window()->windowHandle(), Qt::RightButton, {}, cover->geometry().center());
+        b.form.unload();
+        settle();
+        b.other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.other.window()));
+        b.other.log.clear();
+        click(*b.other.Key[1]);
+        QVERIFY(b.other.log.contains(QStringLiteral("MouseDown 1")));
+        QVERIFY(b.other.log.contains(QStringLiteral("MouseUp 1")));
+        QTest::mouseRelease(b.other.window()->windowHandle(), Qt::RightButton, {}, QPoint(1, 1));
+    }
+
     // Windowed controls lie above light ones of the same container, whatever the table says;
     // within each kind, the control listed first is in front.
     void stacking()

@@ -299,6 +299,12 @@ protected:
         event->accept();
         if (window_.isDetached())
             return;
+        // The release belongs to the key the press went to, whatever Qt believes about other
+        // buttons still held (a button held while its window closed leaves a stale state behind).
+        if (!grabbing_) {
+            grabMouse();
+            grabbing_ = event->button();
+        }
         Runtime::Scope scope(window_.runtime());
         if (event->button() == Qt::LeftButton)
             button_.setSelected(true);
@@ -309,11 +315,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         event->accept();
+        if (event->button() == grabbing_) {
+            grabbing_ = Qt::NoButton;
+            releaseMouse();
+        }
         if (window_.isDetached())
             return;
         Runtime::Scope scope(window_.runtime());
         if (button_.on.mouseUp)
             button_.on.mouseUp(button_.index());
+    }
+
+    void hideEvent(QHideEvent*) override
+    {
+        if (grabbing_) {
+            grabbing_ = Qt::NoButton;
+            releaseMouse();
+        }
     }
 
     void focusInEvent(QFocusEvent*) override { window_.syncFocus(); }
@@ -322,6 +340,7 @@ protected:
 private:
     OptionButton& button_;
     Window& window_;
+    Qt::MouseButton grabbing_ = Qt::NoButton;
 };
 
 class ImageWidget final : public QWidget {
