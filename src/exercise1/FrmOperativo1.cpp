@@ -41,6 +41,8 @@ void frmOperativo1::bind(tk::Window& finestra)
     Option1.bind(finestra, "Option1");
     Label5.bind(finestra, "Label5");
     pannello.bind(finestra);
+    riassumiArea(*finestra.find(QStringLiteral("FraSfondoS")), QStringLiteral("oggetto"), QStringLiteral("oggetti"));
+    riassumiArea(*finestra.find(QStringLiteral("Frame5")), QStringLiteral("simbolo"), QStringLiteral("simboli"));
     riga_.collega(Option1);
     for (int k = Image2.lowerBound(); k <= Image2.upperBound(); ++k)
         Image2[k]->on.click = [this](int) { aggiungiSimbolo(); };

@@ -40,6 +40,8 @@ void FrmOperativo2::bind(tk::Window& finestra)
     Option1.bind(finestra, "Option1");
     Label5.bind(finestra, "Label5");
     pannello.bind(finestra);
+    riassumiArea(*finestra.find(QStringLiteral("FraSfondoS")), QStringLiteral("oggetto"), QStringLiteral("oggetti"));
+    riassumiArea(*finestra.find(QStringLiteral("Frame1")), QStringLiteral("simbolo"), QStringLiteral("simboli"));
     riga_.collega(Option1);
 }
 

@@ -63,11 +63,14 @@ const tk::ControlSpec controlli[] = {
 
     // Row 2: the range keys, showing pictures.
     {.name = "Option2", .index = 0, .kind = Kind::OptionButton, .container = "Frame2", .left = 105, .top = 150,
-     .width = 3195, .height = 930, .back = Tasto, .tabIndex = 2, .picture = &figure::intervalloCinque},
+     .width = 3195, .height = 930, .back = Tasto, .tabIndex = 2, .picture = &figure::intervalloCinque,
+     .accessibleName = "Fino a 5"},
     {.name = "Option2", .index = 1, .kind = Kind::OptionButton, .container = "Frame2", .left = 105, .top = 1125,
-     .width = 3195, .height = 915, .back = Tasto, .tabIndex = 3, .picture = &figure::intervalloDieci},
+     .width = 3195, .height = 915, .back = Tasto, .tabIndex = 3, .picture = &figure::intervalloDieci,
+     .accessibleName = "Fino a 10"},
     {.name = "Option2", .index = 2, .kind = Kind::OptionButton, .container = "Frame2", .left = 105, .top = 2070,
-     .width = 3195, .height = 915, .back = Tasto, .tabIndex = 4, .picture = &figure::oltreDieci},
+     .width = 3195, .height = 915, .back = Tasto, .tabIndex = 4, .picture = &figure::oltreDieci,
+     .accessibleName = "Oltre 10"},
     {.name = "Label3", .index = 4, .kind = Kind::Label, .container = "Frame2", .left = 3375, .top = 2085,
      .width = 195, .height = 855, .back = Rosa, .tabIndex = 23},
     {.name = "Label3", .index = 3, .kind = Kind::Label, .container = "Frame2", .left = 3390, .top = 1140,

@@ -44,6 +44,28 @@ void PannelloRisultati::bind(const tk::Window& finestra)
     lblRisErrate = finestra.control<tk::Label>("lblRisErrate");
     LblTempoParziale = finestra.control<tk::Label>("LblTempoParziale");
     LblTempoTotale = finestra.control<tk::Label>("LblTempoTotale");
+    // A screen reader gives each value with its heading.
+    LblEsito->setAccessibleDescription(QStringLiteral("Esito"));
+    tk::Label* const valori[] = {LblOperazione, lblRisEsatte, lblRisErrate, LblTempoParziale, LblTempoTotale};
+    for (int k = 0; k < 5; ++k)
+        valori[k]->setAccessibleDescription(finestra.control<tk::Label>("Label5", k)->caption().trimmed());
+}
+
+void riassumiArea(tk::Control& area, const QString& uno, const QString& molti)
+{
+    tk::Control* const contenitore = &area;
+    area.accessibleSummary = [contenitore, uno, molti] {
+        int mostrati = 0;
+        for (const tk::Control* c : contenitore->window().controls()) {
+            if (c->container() != contenitore || !c->isVisible())
+                continue;
+            if (c->kind() == tk::Kind::Image)
+                mostrati += !static_cast<const tk::Image*>(c)->picture().isNull();
+            else if (c->kind() == tk::Kind::Label)
+                mostrati += !static_cast<const tk::Label*>(c)->caption().isEmpty();
+        }
+        return QStringLiteral("%1 %2").arg(mostrati).arg(mostrati == 1 ? uno : molti);
+    };
 }
 
 void Risultati::giudica(bool esatto, PannelloRisultati& pannello)

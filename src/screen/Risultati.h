@@ -8,6 +8,7 @@
 #include <optional>
 
 namespace tk {
+class Control;
 class Label;
 class Window;
 } // namespace tk
@@ -24,6 +25,9 @@ void incrementa(qint16& contatore);
 
 // Whole seconds, rounded down, from one clock reading to a later one, also across midnight.
 float secondiTrascorsi(float inizio, float fine);
+
+// Lets a screen reader say how many things an area shows: "1 simbolo", "7 simboli".
+void riassumiArea(tk::Control& area, const QString& uno, const QString& molti);
 
 struct PannelloRisultati {
     tk::Label* LblEsito = nullptr;

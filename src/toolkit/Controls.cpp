@@ -4,6 +4,7 @@
 #include "Runtime.h"
 #include "Window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QIcon>
@@ -90,6 +91,20 @@ void Control::setWidget(QWidget* widget)
     place();
 }
 
+void Control::setAccessibleDescription(const QString& description)
+{
+    if (widget_)
+        widget_->setAccessibleDescription(description);
+}
+
+void Control::announceNameChange()
+{
+    if (widget_ && QAccessible::isActive()) {
+        QAccessibleEvent event(widget_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 QWidget* Control::parentWidget() const
 {
     return container_ ? container_->widget() : &window_;
@@ -149,8 +164,10 @@ namespace {
 // The widgets behind the controls: they paint from their control's settings and turn Qt's input
 // into the control's events.
 
-class FrameWidget final : public QWidget {
+class FrameWidget final : public QWidget, public ControlWidget {
 public:
+    Control& control() const override { return const_cast<Frame&>(frame_); }
+
     FrameWidget(const Frame& frame, QWidget* parent) : QWidget(parent), frame_(frame) {}
 
 protected:
@@ -174,8 +191,10 @@ private:
     const Frame& frame_;
 };
 
-class LabelWidget final : public QWidget {
+class LabelWidget final : public QWidget, public ControlWidget {
 public:
+    Control& control() const override { return const_cast<Label&>(label_); }
+
     LabelWidget(const Label& label, QWidget* parent) : QWidget(parent), label_(label) {}
 
 protected:
@@ -194,8 +213,10 @@ private:
     const Label& label_;
 };
 
-class ButtonWidget final : public QWidget {
+class ButtonWidget final : public QWidget, public ControlWidget {
 public:
+    Control& control() const override { return const_cast<OptionButton&>(button_); }
+
     ButtonWidget(OptionButton& button, Window& window, QWidget* parent)
         : QWidget(parent), button_(button), window_(window)
     {
@@ -343,8 +364,10 @@ private:
     Qt::MouseButton grabbing_ = Qt::NoButton;
 };
 
-class ImageWidget final : public QWidget {
+class ImageWidget final : public QWidget, public ControlWidget {
 public:
+    Control& control() const override { return const_cast<Image&>(image_); }
+
     ImageWidget(Image& image, Window& window, QWidget* parent) : QWidget(parent), image_(image), window_(window) {}
 
 protected:
@@ -382,8 +405,10 @@ private:
     bool pressed_ = false;
 };
 
-class PanelWidget final : public QWidget {
+class PanelWidget final : public QWidget, public ControlWidget {
 public:
+    Control& control() const override { return const_cast<Panel&>(panel_); }
+
     PanelWidget(const Panel& panel, QWidget* parent) : QWidget(parent), panel_(panel) {}
 
 protected:
@@ -400,8 +425,10 @@ private:
     const Panel& panel_;
 };
 
-class ShapeWidget final : public QWidget {
+class ShapeWidget final : public QWidget, public ControlWidget {
 public:
+    Control& control() const override { return const_cast<Shape&>(shape_); }
+
     ShapeWidget(const Shape& shape, QWidget* parent) : QWidget(parent), shape_(shape)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -457,6 +484,7 @@ void Label::setCaption(const QString& caption)
         return;
     caption_ = caption;
     update();
+    announceNameChange();
 }
 
 void Label::setBackColor(const QColor& color)
@@ -484,6 +512,8 @@ OptionButton::OptionButton(Window& window, const ControlSpec& spec, Control* con
         picture_ = spec.picture();
     setWidget(new ButtonWidget(*this, window, parentWidget()));
     widget()->setFont(fontFor(spec.font));
+    if (spec.accessibleName)
+        widget()->setAccessibleName(QString::fromUtf8(spec.accessibleName));
 }
 
 void OptionButton::setCaption(const QString& caption)

@@ -55,6 +55,13 @@ public:
     bool takesFocus() const { return kind_ == Kind::OptionButton; }
     int tabIndex() const { return tabIndex_; }
 
+    // What a screen reader says of the control beyond its caption.
+    void setAccessibleDescription(const QString& description);
+    // When set, the spoken name is computed when asked (a frame telling how many things it shows).
+    std::function<QString()> accessibleSummary;
+    // Tells screen readers that the spoken name changed.
+    void announceNameChange();
+
     ControlEvents on;
 
 protected:
@@ -195,5 +202,14 @@ private:
 };
 
 QFont fontFor(const std::optional<FontSpec>& spec);
+
+// Implemented by the widget behind every control: the way back from a widget to its control.
+class ControlWidget {
+public:
+    virtual Control& control() const = 0;
+
+protected:
+    ~ControlWidget() = default;
+};
 
 } // namespace tk

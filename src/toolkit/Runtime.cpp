@@ -1,5 +1,6 @@
 #include "Runtime.h"
 
+#include "Accessibility.h"
 #include "Form.h"
 #include "Window.h"
 
@@ -22,6 +23,7 @@ void installFontSubstitutes()
 Runtime::Runtime(Clock& clock, Random& random) : clock_(clock), random_(random)
 {
     installFontSubstitutes();
+    installAccessibility();
 }
 
 void Runtime::activate(Form& form)

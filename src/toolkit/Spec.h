@@ -50,6 +50,7 @@ struct ControlSpec {
     std::optional<Rgb> outline{};      // shapes
     int outlineWidth = 1;             // shapes, in pixels
     int interval = 0;                 // timers, milliseconds
+    const char* accessibleName = nullptr;  // what a screen reader says, where no caption says it
 };
 
 struct WindowSpec {

@@ -1,0 +1,91 @@
+#include "Accessibility.h"
+
+#include "Controls.h"
+#include "Window.h"
+
+#include <QAccessibleWidget>
+
+namespace tk {
+
+namespace {
+
+class ControlAccessible final : public QAccessibleWidget {
+public:
+    ControlAccessible(QWidget* widget, Control& control, QAccessible::Role role)
+        : QAccessibleWidget(widget, role), control_(control)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return name();
+        case QAccessible::Description:
+            return widget()->accessibleDescription();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (control_.kind() == Kind::OptionButton) {
+            s.pressed = static_cast<const OptionButton&>(control_).isSelected();
+            s.focused = control_.window().focusedControl() == &control_;
+        }
+        return s;
+    }
+
+private:
+    QString name() const
+    {
+        if (control_.accessibleSummary)
+            return control_.accessibleSummary();
+        if (!widget()->accessibleName().isEmpty())
+            return widget()->accessibleName();
+        switch (control_.kind()) {
+        case Kind::OptionButton: return static_cast<const OptionButton&>(control_).caption();
+        case Kind::Label: return static_cast<const Label&>(control_).caption().trimmed();
+        default: return {};
+        }
+    }
+
+    Control& control_;
+};
+
+QAccessible::Role roleOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::OptionButton: return QAccessible::Button;
+    case Kind::Label: return QAccessible::StaticText;
+    case Kind::Frame: return QAccessible::Grouping;
+    case Kind::Image: return QAccessible::Graphic;
+    case Kind::Shape:
+    case Kind::Panel:
+    case Kind::Timer: break;
+    }
+    return QAccessible::Pane;
+}
+
+QAccessibleInterface* factory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    auto* behind = dynamic_cast<ControlWidget*>(object);
+    if (!widget || !behind)
+        return nullptr;
+    Control& control = behind->control();
+    return new ControlAccessible(widget, control, roleOf(control.kind()));
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(factory);
+        installed = true;
+    }
+}
+
+} // namespace tk
