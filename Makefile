@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUANTELLA_WERROR=ON
 
-.PHONY: all deps build run test bench sanitize clean
+.PHONY: all deps build run test bench sanitize sanitize-build clean
 
 all: build
 
@@ -17,13 +17,17 @@ build: deps
 run: build
 	$(BUILD)/quantella
 
-test: build
+# The whole suite on the plain build, then the in-process suites (the long random run among them)
+# on a build with AddressSanitizer, UBSan and LeakSanitizer.
+test: build sanitize-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The same suite on a build with AddressSanitizer, UBSan and LeakSanitizer.
-sanitize: deps
-	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUANTELLA_WERROR=ON -DQUANTELLA_SANITIZE=ON >/dev/null
+sanitize-build: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUANTELLA_WERROR=ON -DQUANTELLA_SANITIZE=ON >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
+
+sanitize: sanitize-build
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
