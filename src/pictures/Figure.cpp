@@ -1,6 +1,7 @@
 #include "Figure.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -45,7 +46,10 @@ QPixmap aPixel(const QImage& sorgente)
 
 QPixmap daXpm(const QString& nome)
 {
-    return aPixel(QImage(QStringLiteral(":/figure/xpm/%1.xpm").arg(nome)));
+    // Named format, no sniffing: guessing would load every image plugin at start-up.
+    QImageReader lettore(QStringLiteral(":/figure/xpm/%1.xpm").arg(nome), "xpm");
+    lettore.setAutoDetectImageFormat(false);
+    return aPixel(lettore.read());
 }
 
 } // namespace
