@@ -1,7 +1,7 @@
 #pragma once
 // Design-time layouts of the three windows the user sees.
 
-#include "toolkit/Spec.h"
+#include "toolkit/LayoutTable.h"
 
 namespace layouts {
 

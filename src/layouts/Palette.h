@@ -1,7 +1,7 @@
 #pragma once
 // The program's colours.
 
-#include "toolkit/Spec.h"
+#include "toolkit/LayoutTable.h"
 
 namespace palette {
 

@@ -2,7 +2,7 @@
 // Pieces the two exercise windows share, and joining pieces into one table.
 
 #include "Palette.h"
-#include "toolkit/Spec.h"
+#include "toolkit/LayoutTable.h"
 
 #include <array>
 

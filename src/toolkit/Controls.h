@@ -2,7 +2,7 @@
 // The control kinds a window is built from. Geometry is kept in twips, relative to the
 // control's container, and turned into pixels in one place.
 
-#include "Spec.h"
+#include "LayoutTable.h"
 
 #include <QFont>
 #include <QPixmap>

@@ -5,7 +5,7 @@
 
 #include "ControlArray.h"
 #include "Runtime.h"
-#include "Spec.h"
+#include "LayoutTable.h"
 #include "Window.h"
 
 #include <QPointer>

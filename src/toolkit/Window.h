@@ -3,7 +3,7 @@
 // tracks which control has the focus as the program sees it, and reports its own events.
 
 #include "Controls.h"
-#include "Spec.h"
+#include "LayoutTable.h"
 
 #include <QSet>
 #include <QWidget>
