@@ -254,16 +254,33 @@ private slots:
         QCOMPARE(f.stato().risultati.testoTotale, QStringLiteral(" 1014"));
     }
 
-    // An answer begun before midnight and checked after it takes its true time, not a negative one.
-    void answerAcrossMidnight()
+    // Answer times are the time that passed: midnight, the clock put back an hour (autumn's
+    // daylight-saving change) or forward an hour change neither the answer nor the total.
+    void answerTimesIgnoreClockChanges()
     {
         TestProgram t;
         t.clock.now = 86395.5f;
         frmOperativo1& f = open(t, 5, 1);
-        t.clock.now = 4.0f;
+        t.clock.advance(8.5f);
+        QCOMPARE(t.clock.now, 4.0f);
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 8"));
-        QCOMPARE(f.stato().risultati.secondiTotali.value(), 8.0f);
+
+        scriptSet(t.random, 3, 1, 5);
+        click(*f.Option1[Avanti]);
+        t.clock.advance(10);
+        t.clock.now -= 3600;
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 10"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 18"));
+
+        scriptSet(t.random, 3, 1, 5);
+        click(*f.Option1[Avanti]);
+        t.clock.advance(5);
+        t.clock.now += 3600;
+        answer(f, 1);
+        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 5"));
+        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 23"));
     }
 
     // Holding Enter or the mouse button on "Conta" adds one symbol; a second press before the

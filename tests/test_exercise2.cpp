@@ -201,7 +201,7 @@ private slots:
         TestProgram t;
         t.clock.now = 86390.0f;
         FrmOperativo2& f = open(t, 5, 1, 1, 1);
-        t.clock.now = 20.0f;
+        t.clock.advance(30);
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 30"));
         QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 30"));

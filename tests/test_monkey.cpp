@@ -135,9 +135,9 @@ void Monkey::pressKey()
         note(QStringLiteral("release %1").arg(up, 0, 16));
         release(w, up);
     } else {
-        note(QStringLiteral("repeat %1").arg(key, 0, 16));
-        release(w, key, m, true);
-        press(w, key, m, true);
+        const Repeat how = Repeat(pick(3));
+        note(QStringLiteral("repeat %1 as %2").arg(key, 0, 16).arg(int(how)));
+        repeat(w, key, how, m);
     }
 }
 
@@ -272,7 +272,8 @@ void Monkey::check()
         return fail(QStringLiteral("the visible window is not one of the program's"));
 
     tk::Window& w = *form->window();
-    if (tk::Control* c = w.focusedControl(); c && !w.canTakeFocus(*c))
+    // Only a key whose frame was disabled under it keeps a focus it cannot take again.
+    if (tk::Control* c = w.focusedControl(); c && !w.canTakeFocus(*c) && !(w.isStranded() && c->isEnabled()))
         fail(QStringLiteral("focus on %1(%2), which cannot hold it").arg(c->name()).arg(c->index()));
     if (QWidget* fw = w.focusWidget(); fw && fw != &w && (!fw->isEnabled() || !fw->isVisibleTo(&w)))
         fail(QStringLiteral("Qt focus on a disabled or hidden widget"));

@@ -237,7 +237,7 @@ private slots:
         type(w, Qt::Key_Return);
         QCOMPARE(f.Label3[1]->backColor(), chosen);
         QCOMPARE(f.Label3[3]->backColor(), chosen);
-        type(w, Qt::Key_Tab);  // from "Esci", where the toolkit left the focus, round to row 1
+        type(w, Qt::Key_Tab);  // from "Reimposta", which kept the focus, back to row 1
         QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
         // a new keyboard choice of the other exercise leaves the bar of the mouse choice
         type(w, Qt::Key_Return);
@@ -247,7 +247,8 @@ private slots:
     }
 
     // "Reimposta" by mouse: bars idle, row 1, labels empty, focus to the first key.
-    // By Enter: row 1 and labels empty, but the bars and the focus are left to the toolkit.
+    // By Enter: row 1 and labels empty, the bars kept, and the focus stays on "Reimposta": a second
+    // Enter there does nothing, and the keys that move (here a digit) lead back to row 1, not to "Esci".
     void resetByMouseAndByEnterDiffer()
     {
         TestProgram t;
@@ -272,9 +273,13 @@ private slots:
         QCOMPARE(f.Label3[1]->backColor(), chosen);
         QCOMPARE(f.Label3[4]->backColor(), chosen);
         QCOMPARE(t->globali.NumeroMassimo, 20);
-        // The program did not move the focus; "Reimposta" lost it with its frame, and the toolkit
-        // moved it to the next key that can take it: "Esci".
-        QCOMPARE(f.window()->focusedControl(), f.Option3[2]);
+        QCOMPARE(f.window()->focusedControl(), f.Option3[1]);
+        QCOMPARE(f.Option3[1]->backColor(), focusColour);
+        type(w, Qt::Key_Return);
+        QVERIFY(t->inEsecuzione());
+        QCOMPARE(f.window()->focusedControl(), f.Option3[1]);
+        type(w, Qt::Key_3);  // on row 3 it would lead to "Esci"
+        QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
         QCOMPARE(f.Option3[1]->backColor(), restColour);
     }
 

@@ -88,32 +88,42 @@ class Toolkit : public QObject {
     Q_OBJECT
 
 private slots:
+    // Key codes name keys: the digit row (XKB keycodes 10 to 19) gives its digits whatever
+    // Shift and the layout make of it; the keypad keeps its own codes.
     void virtualKeyCodes_data()
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("scanCode");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("character");
-        QTest::newRow("digit 1") << int(Qt::Key_1) << 0 << 49 << 49;
-        QTest::newRow("digit 0") << int(Qt::Key_0) << 0 << 48 << 48;
-        QTest::newRow("keypad 1") << int(Qt::Key_1) << int(Qt::KeypadModifier) << 97 << 49;
-        QTest::newRow("keypad 8") << int(Qt::Key_8) << int(Qt::KeypadModifier) << 104 << 56;
-        QTest::newRow("return") << int(Qt::Key_Return) << 0 << 13 << 13;
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13 << 13;
-        QTest::newRow("space") << int(Qt::Key_Space) << 0 << 32 << 32;
-        QTest::newRow("letter") << int(Qt::Key_Q) << 0 << 81 << int('q');
-        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << 116 << 0;
-        QTest::newRow("left") << int(Qt::Key_Left) << 0 << 37 << 0;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << 27 << 27;
+        const int shift = int(Qt::ShiftModifier), keypad = int(Qt::KeypadModifier);
+        QTest::newRow("digit 1") << int(Qt::Key_1) << 0 << "1" << 10 << 49 << 49;
+        QTest::newRow("digit 0") << int(Qt::Key_0) << 0 << "0" << 19 << 48 << 48;
+        QTest::newRow("digit 1, no scan code") << int(Qt::Key_1) << 0 << "1" << 0 << 49 << 49;
+        QTest::newRow("shift+3 on qwerty") << int(Qt::Key_NumberSign) << shift << "#" << 12 << 51 << 35;
+        QTest::newRow("1 on azerty") << int(Qt::Key_Ampersand) << 0 << "&" << 10 << 49 << 38;
+        QTest::newRow("0 on azerty") << int(Qt::Key_Agrave) << 0 << QString::fromUtf8("à") << 19 << 48 << 0xe0;
+        QTest::newRow("keypad 1") << int(Qt::Key_1) << keypad << "1" << 87 << 97 << 49;
+        QTest::newRow("keypad 8") << int(Qt::Key_8) << keypad << "8" << 80 << 104 << 56;
+        QTest::newRow("return") << int(Qt::Key_Return) << 0 << "\r" << 36 << 13 << 13;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << keypad << "\r" << 104 << 13 << 13;
+        QTest::newRow("space") << int(Qt::Key_Space) << 0 << " " << 65 << 32 << 32;
+        QTest::newRow("letter") << int(Qt::Key_Q) << 0 << "q" << 24 << 81 << int('q');
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "" << 71 << 116 << 0;
+        QTest::newRow("left") << int(Qt::Key_Left) << 0 << "" << 113 << 37 << 0;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "\x1b" << 9 << 27 << 27;
     }
     void virtualKeyCodes()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(int, scanCode);
         QFETCH(int, code);
         QFETCH(int, character);
-        const auto m = Qt::KeyboardModifiers(modifiers);
-        QKeyEvent e(QEvent::KeyPress, key, m, textFor(Qt::Key(key), m));
+        QKeyEvent e(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), quint32(scanCode), 0, 0, text);
         QCOMPARE(tk::vk::fromEvent(e), code);
         QCOMPARE(tk::vk::charFromEvent(e), character);
     }
@@ -125,9 +135,10 @@ private slots:
         Bench b;
         b.show();
         QWidget* w = b.form.window();
-        hold(w, Qt::Key_Space, 2);
+        hold(w, Qt::Key_Space, 3);
         QCOMPARE(b.form.log, QStringList({"KeyDown 0 32", "KeyPress 0 32", "KeyDown 0 32", "KeyPress 0 32",
-                                          "KeyDown 0 32", "KeyPress 0 32", "KeyUp 0"}));
+                                          "KeyDown 0 32", "KeyPress 0 32", "KeyDown 0 32", "KeyPress 0 32",
+                                          "KeyUp 0"}));
     }
 
     // Repeats of a key pressed while another window was in front do not reach this one.
@@ -173,23 +184,56 @@ private slots:
         QCOMPARE(b.other.log.count(QStringLiteral("Activate")), 1);
     }
 
-    // A key whose frame is disabled keeps its own Enabled setting and look, but cannot hold the
-    // focus: at the end of the event the focus moves to the next key in tab order that can.
-    void focusLeavesAControlThatCannotHoldIt()
+    // A key that is disabled or hidden hands the focus on to the next key in tab order, once the
+    // event is handled.
+    void focusLeavesAKeyThatCannotHoldIt()
     {
         Bench b;
-        b.form.show();
+        b.show();
         tk::Window& w = *b.form.window();
         w.giveFocus(*b.form.Key[1]);
+        b.form.log.clear();
+        b.form.Key[1]->setEnabled(false);
+        QCOMPARE(w.focusedControl(), b.form.Key[2]);
+        b.form.Key[2]->setVisible(false);
+        QCOMPARE(w.focusedControl(), b.form.Key[0]);  // wraps past the disabled 1
+        QCOMPARE(b.form.log, QStringList({"LostFocus 1", "GotFocus 2", "LostFocus 2", "GotFocus 0"}));
+    }
+
+    // A key whose frame is disabled under it keeps its own Enabled setting, the focus and its
+    // highlight, but takes no keys; space, a digit or Tab there lead to the first key that can
+    // take the focus, and with the frame enabled again the key takes keys again.
+    void aKeyWhoseFrameIsDisabledKeepsTheFocus()
+    {
+        Bench b;
+        b.show();
+        tk::Window& w = *b.form.window();
         tk::Control* frame = w.find(QStringLiteral("Frame1"));
+        w.giveFocus(*b.form.Key[2]);
+        b.form.log.clear();
         frame->setEnabled(false);
-        QVERIFY(b.form.Key[1]->isEnabled());
-        QVERIFY(!w.canTakeFocus(*b.form.Key[1]));
-        QCOMPARE(w.focusedControl(), b.form.Key[0]);  // 2 is in the frame too; wraps to 0
-        QVERIFY(!w.giveFocus(*b.form.Key[2]));
+        QVERIFY(b.form.Key[2]->isEnabled() && !w.canTakeFocus(*b.form.Key[2]));
+        QCOMPARE(w.focusedControl(), b.form.Key[2]);
+        type(w.window(), Qt::Key_Return);
+        hold(w.window(), Qt::Key_Return, 3);
+        QVERIFY(b.form.log.isEmpty());
+        QVERIFY(!w.giveFocus(*b.form.Key[1]));
+        type(w.window(), Qt::Key_Tab);
+        QCOMPARE(w.focusedControl(), b.form.Key[0]);
+        QCOMPARE(b.form.log.mid(0, 2), QStringList({"LostFocus 2", "GotFocus 0"}));
+
         frame->setEnabled(true);
-        b.form.Key[0]->setVisible(false);
-        QCOMPARE(w.focusedControl(), b.form.Key[1]);
+        w.giveFocus(*b.form.Key[1]);
+        frame->setEnabled(false);
+        type(w.window(), Qt::Key_7);
+        QCOMPARE(w.focusedControl(), b.form.Key[0]);
+        frame->setEnabled(true);
+        w.giveFocus(*b.form.Key[1]);
+        frame->setEnabled(false);
+        frame->setEnabled(true);
+        b.form.log.clear();
+        type(w.window(), Qt::Key_Space);
+        QCOMPARE(b.form.log, QStringList({"KeyDown 1 32", "KeyPress 1 32", "KeyUp 1"}));
     }
 
     // A press that disables its own key still ends with MouseUp, so the key springs back.
@@ -225,6 +269,24 @@ private slots:
         QVERIFY(b.other.log.contains(QStringLiteral("MouseDown 1")));
         QVERIFY(b.other.log.contains(QStringLiteral("MouseUp 1")));
         QTest::mouseRelease(b.other.window()->windowHandle(), Qt::RightButton, {}, QPoint(1, 1));
+    }
+
+    // On a touch screen a tap acts as a click: once, on the key or the picture tapped.
+    void aTapIsOneClick()
+    {
+        Bench b;
+        b.show();
+        static QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+        QPixmap picture(20, 20);
+        picture.fill(Qt::green);
+        b.form.Cell[3]->setPicture(picture);
+        for (tk::Control* c : {static_cast<tk::Control*>(b.form.Key[1]), static_cast<tk::Control*>(b.form.Cell[3])}) {
+            const QPoint at = c->widget()->mapTo(b.form.window(), c->widget()->rect().center());
+            QTest::touchEvent(b.form.window(), screen).press(0, at);
+            QTest::touchEvent(b.form.window(), screen).release(0, at);
+            settle();
+        }
+        QCOMPARE(b.form.log, QStringList({"LostFocus 0", "GotFocus 1", "MouseDown 1", "MouseUp 1", "Click 3"}));
     }
 
     // Windowed controls lie above light ones of the same container, whatever the table says;

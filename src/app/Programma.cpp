@@ -74,3 +74,13 @@ void Programma::scaricaFinestre()
     if (operativo2_)
         operativo2_->unload();
 }
+
+void Programma::termina()
+{
+    if (operativo1_)
+        operativo1_->unload();
+    if (operativo2_)
+        operativo2_->unload();
+    if (inizio_)
+        inizio_->unload();
+}

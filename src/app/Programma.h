@@ -43,6 +43,9 @@ public:
     bool mostraEsercizio(int tipo);
     // The start window's unloading: the picture holder, then both exercise windows.
     void scaricaFinestre();
+    // Leaving from outside (the session ends): an open exercise closes as by its close box, then
+    // the start window.
+    void termina();
 
 private:
     void mostraInizio();

@@ -57,9 +57,9 @@ void frmOperativo1::unbind()
     pannello.clear();
 }
 
-float frmOperativo1::ora() const
+double frmOperativo1::ora() const
 {
-    return runtime().clock().secondsSinceMidnight();
+    return runtime().clock().monotonicSeconds();
 }
 
 void frmOperativo1::Load()
@@ -101,7 +101,7 @@ void frmOperativo1::genera()
     for (int k = 0; k <= 23; ++k)
         Image2[k]->setVisible(false);
     tk::Random& caso = runtime().random();
-    caso.seed(ora());
+    caso.seed(runtime().clock().secondsSinceMidnight());
     s.figura = static_cast<qint16>(tk::draw(caso, 12));
     const int intervallo = globali_.NumeroMassimo - globali_.minimo() + 1;
     s.numeroOggetti = static_cast<qint16>(std::floor(static_cast<double>(caso.next()) * intervallo)

@@ -57,7 +57,7 @@ private:
     void abilitaProseguimento();
     void aggiungiSimbolo();
     void preparaSimboli();
-    float ora() const;
+    double ora() const;
 
     const Globali& globali_;
     FrmFigure& figure_;

@@ -54,9 +54,9 @@ void FrmOperativo2::unbind()
     pannello.clear();
 }
 
-float FrmOperativo2::ora() const
+double FrmOperativo2::ora() const
 {
-    return runtime().clock().secondsSinceMidnight();
+    return runtime().clock().monotonicSeconds();
 }
 
 void FrmOperativo2::Load()
@@ -94,7 +94,7 @@ void FrmOperativo2::genera()
 {
     StatoEsercizio2& s = stato_;
     tk::Random& caso = runtime().random();
-    caso.seed(ora());
+    caso.seed(runtime().clock().secondsSinceMidnight());
     s.tipoSimbolo = static_cast<qint16>(tk::draw(caso, 4));
     s.simbolo = simboli[s.tipoSimbolo - 1];
     const int intervallo = globali_.NumeroMassimo - (globali_.minimo() - 1);

@@ -54,7 +54,7 @@ private:
     void verificaRisposta();
     void abilitaRisposta();
     void abilitaProseguimento();
-    float ora() const;
+    double ora() const;
 
     const Globali& globali_;
     FrmFigure& figure_;

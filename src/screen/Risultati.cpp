@@ -3,6 +3,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -27,13 +28,9 @@ void incrementa(qint16& contatore)
         ++contatore;
 }
 
-float secondiTrascorsi(float inizio, float fine)
+float secondiTrascorsi(double inizio, double fine)
 {
-    constexpr double giorno = 86400;
-    double differenza = static_cast<double>(fine) - static_cast<double>(inizio);
-    if (differenza < 0)
-        differenza += giorno;
-    return static_cast<float>(std::floor(differenza));
+    return static_cast<float>(std::floor(std::max(0.0, fine - inizio)));
 }
 
 void PannelloRisultati::bind(const tk::Window& finestra)
@@ -81,7 +78,7 @@ void Risultati::giudica(bool esatto, PannelloRisultati& pannello)
     }
 }
 
-void Risultati::misuraTempi(float adesso, PannelloRisultati& pannello)
+void Risultati::misuraTempi(double adesso, PannelloRisultati& pannello)
 {
     oraFine = adesso;
     secondiParziali = secondiTrascorsi(oraInizio, oraFine);

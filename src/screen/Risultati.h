@@ -23,8 +23,8 @@ QString conSegno(float valore);
 // Adds one, stopping at the largest 16-bit value instead of wrapping to a negative one.
 void incrementa(qint16& contatore);
 
-// Whole seconds, rounded down, from one clock reading to a later one, also across midnight.
-float secondiTrascorsi(float inizio, float fine);
+// Whole seconds, rounded down, between two readings of the monotonic clock.
+float secondiTrascorsi(double inizio, double fine);
 
 // Lets a screen reader say how many things an area shows: "1 simbolo", "7 simboli".
 void riassumiArea(tk::Control& area, const QString& uno, const QString& molti);
@@ -47,8 +47,9 @@ public:
 
     qint16 risposteEsatte = 0;
     qint16 risposteErrate = 0;
-    float oraInizio = 0;
-    float oraFine = 0;
+    // Readings of the monotonic clock: the time of day jumps at midnight and at clock changes.
+    double oraInizio = 0;
+    double oraFine = 0;
     float secondiParziali = 0;
     std::optional<float> secondiTotali;  // empty until the first check
     QString testoParziale;
@@ -57,5 +58,5 @@ public:
     // Shows "ESATTO" or "ERRATO" and counts the answer.
     void giudica(bool esatto, PannelloRisultati& pannello);
     // Takes the answer's time at the check and shows it with the total; "999" from 999 seconds on.
-    void misuraTempi(float adesso, PannelloRisultati& pannello);
+    void misuraTempi(double adesso, PannelloRisultati& pannello);
 };

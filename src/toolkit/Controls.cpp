@@ -61,15 +61,36 @@ void drawBevel(QPainter& p, const QRect& r, bool sunken)
 
 } // namespace
 
-QFont fontFor(const std::optional<FontSpec>& spec)
+QFont fontFor(const std::optional<FontSpec>& spec, double scale)
 {
     const FontSpec f = spec.value_or(FontSpec{});
     QFont font(QString::fromLatin1(f.face));
     // Point sizes are meant at 96 dots per inch, like the twips: so are the pixels.
-    font.setPixelSize(static_cast<int>(std::lround(f.points * 96.0 / 72.0)));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.points * 96.0 / 72.0 * scale))));
     font.setBold(f.bold);
     return font;
 }
+
+QSize scaledSize(const QPixmap& picture, double scale)
+{
+    const QSizeF size = picture.deviceIndependentSize();
+    if (scale >= 1)
+        return size.toSize();
+    return QSize(static_cast<int>(std::lround(size.width() * scale)), static_cast<int>(std::lround(size.height() * scale)));
+}
+
+namespace {
+// At the design scale a picture is drawn pixel for pixel; below it, smoothly shrunk.
+void drawPicture(QPainter& p, const QPoint& corner, const QPixmap& picture, double scale)
+{
+    if (scale >= 1) {
+        p.drawPixmap(corner, picture);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRect(corner, scaledSize(picture, scale)), picture);
+}
+} // namespace
 
 // ---- Control
 
@@ -84,11 +105,24 @@ Control::Control(Window& window, const ControlSpec& spec, Control* container)
 {
 }
 
-void Control::setWidget(QWidget* widget)
+void Control::setWidget(QWidget* widget, const std::optional<FontSpec>& font)
 {
     widget_ = widget;
     widget_->setObjectName(name_);
+    font_ = font;
+    if (font_)
+        widget_->setFont(fontFor(font_, window_.scale()));
     place();
+}
+
+void Control::rescale()
+{
+    if (!widget_)
+        return;
+    if (font_)
+        widget_->setFont(fontFor(font_, window_.scale()));
+    place();
+    update();
 }
 
 void Control::setAccessibleDescription(const QString& description)
@@ -249,16 +283,17 @@ protected:
 
         const QPixmap picture = button_.picture();
         if (!picture.isNull()) {
-            const QSize size = picture.deviceIndependentSize().toSize();
+            const double scale = window_.scale();
+            const QSize size = scaledSize(picture, scale);
             const QPoint corner((r.width() - size.width()) / 2, (r.height() - size.height()) / 2);
             p.save();
             p.setClipRect(r.adjusted(2, 2, -2, -2));
             if (enabled) {
-                p.drawPixmap(corner + shift, picture);
+                drawPicture(p, corner + shift, picture, scale);
             } else {
                 QStyleOption option;
                 option.initFrom(this);
-                p.drawPixmap(corner + shift, style()->generatedIconPixmap(QIcon::Disabled, picture, &option));
+                drawPicture(p, corner + shift, style()->generatedIconPixmap(QIcon::Disabled, picture, &option), scale);
             }
             p.restore();
         } else if (!button_.caption().isEmpty()) {
@@ -285,34 +320,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         event->accept();
-        if (window_.isDetached())
-            return;
-        if (event->isAutoRepeat()) {
-            // Repeats of a key first pressed in another window do not belong here.
-            if (!window_.sawPress(event->key()))
-                return;
-        } else {
-            window_.notePress(event->key());
-        }
-        Runtime::Scope scope(window_.runtime());
-        int code = vk::fromEvent(*event);
-        if (button_.on.keyDown)
-            button_.on.keyDown(button_.index(), code);
-        int character = vk::charFromEvent(*event);
-        if (character != 0 && button_.on.keyPress && !window_.isDetached())
-            button_.on.keyPress(button_.index(), character);
+        window_.handleKeyPress(*event);
     }
 
     void keyReleaseEvent(QKeyEvent* event) override
     {
         event->accept();
-        // An auto-repeat release is not a release: the key is still held.
-        if (event->isAutoRepeat() || window_.isDetached())
-            return;
-        window_.noteRelease(event->key());
-        Runtime::Scope scope(window_.runtime());
-        if (button_.on.keyUp)
-            button_.on.keyUp(button_.index());
+        window_.handleKeyRelease(*event);
     }
 
     void mousePressEvent(QMouseEvent* event) override
@@ -377,7 +391,7 @@ protected:
         if (picture.isNull())
             return;
         QPainter p(this);
-        p.drawPixmap(0, 0, picture);
+        drawPicture(p, QPoint(0, 0), picture, window_.scale());
     }
 
     void mousePressEvent(QMouseEvent* event) override
@@ -458,8 +472,7 @@ private:
 Frame::Frame(Window& window, const ControlSpec& spec, Control* container)
     : Control(window, spec, container), back_(colorOr(spec.back, defaultFace())), border_(spec.border)
 {
-    setWidget(new FrameWidget(*this, parentWidget()));
-    widget()->setFont(fontFor(spec.font));
+    setWidget(new FrameWidget(*this, parentWidget()), spec.font.value_or(FontSpec{}));
 }
 
 // ---- Label
@@ -472,8 +485,7 @@ Label::Label(Window& window, const ControlSpec& spec, Control* container)
       transparent_(spec.transparent),
       align_(alignmentOf(spec.align))
 {
-    setWidget(new LabelWidget(*this, parentWidget()));
-    widget()->setFont(fontFor(spec.font));
+    setWidget(new LabelWidget(*this, parentWidget()), spec.font.value_or(FontSpec{}));
     if (spec.toolTip)
         widget()->setToolTip(QString::fromUtf8(spec.toolTip));
 }
@@ -510,8 +522,7 @@ OptionButton::OptionButton(Window& window, const ControlSpec& spec, Control* con
 {
     if (spec.picture)
         picture_ = spec.picture();
-    setWidget(new ButtonWidget(*this, window, parentWidget()));
-    widget()->setFont(fontFor(spec.font));
+    setWidget(new ButtonWidget(*this, window, parentWidget()), spec.font.value_or(FontSpec{}));
     if (spec.accessibleName)
         widget()->setAccessibleName(QString::fromUtf8(spec.accessibleName));
 }
@@ -564,7 +575,7 @@ void Image::place()
 {
     QSize size(std::max(0, toPixels(twips_.width())), std::max(0, toPixels(twips_.height())));
     if (!picture_.isNull())
-        size = size.expandedTo(picture_.deviceIndependentSize().toSize());
+        size = size.expandedTo(scaledSize(picture_, window_.scale()));
     widget()->setGeometry(QRect(QPoint(toPixels(twips_.x()), toPixels(twips_.y())), size));
 }
 

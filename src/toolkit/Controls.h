@@ -53,6 +53,10 @@ public:
     void setVisible(bool visible);
 
     bool takesFocus() const { return kind_ == Kind::OptionButton; }
+
+    // Follows the window's scale (below 1 only on a window smaller than its design): fonts and
+    // pictures shrink with the layout.
+    void rescale();
     int tabIndex() const { return tabIndex_; }
 
     // What a screen reader says of the control beyond its caption.
@@ -66,8 +70,8 @@ public:
 
 protected:
     Control(Window& window, const ControlSpec& spec, Control* container);
-    // The widget is created by the kind, as a child of parentWidget().
-    void setWidget(QWidget* widget);
+    // The widget is created by the kind, as a child of parentWidget(); with a font, at the scale.
+    void setWidget(QWidget* widget, const std::optional<FontSpec>& font = std::nullopt);
     QWidget* parentWidget() const;
     // Places the widget from the twips geometry.
     virtual void place();
@@ -83,6 +87,7 @@ private:
     int tabIndex_;
     Control* container_;
     QWidget* widget_ = nullptr;
+    std::optional<FontSpec> font_;
 };
 
 class Frame final : public Control {
@@ -201,7 +206,10 @@ private:
     bool enabled_ = false;
 };
 
-QFont fontFor(const std::optional<FontSpec>& spec);
+// A design font at a scale of the window's (1 at its design size and above).
+QFont fontFor(const std::optional<FontSpec>& spec, double scale = 1.0);
+// A picture's size at a scale of the window's.
+QSize scaledSize(const QPixmap& picture, double scale);
 
 // Implemented by the widget behind every control: the way back from a widget to its control.
 class ControlWidget {

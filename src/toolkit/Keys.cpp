@@ -2,10 +2,19 @@
 
 namespace tk::vk {
 
+namespace {
+// The digit row by its physical keys, the XKB keycodes of X11 and Wayland: 1 to 9, then 0.
+constexpr quint32 digitRowFirst = 10, digitRowLast = 19;
+} // namespace
+
 int fromEvent(const QKeyEvent& event)
 {
     const int key = event.key();
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    // Virtual-key codes name keys, not characters: the digit row gives its digits with Shift held
+    // and on layouts where the digits themselves need Shift.
+    if (const quint32 scan = event.nativeScanCode(); !keypad && scan >= digitRowFirst && scan <= digitRowLast)
+        return scan == digitRowLast ? Digit0 : Digit0 + static_cast<int>(scan - digitRowFirst) + 1;
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return (keypad ? Numpad0 : Digit0) + (key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z)

@@ -24,6 +24,9 @@ Runtime::Runtime(Clock& clock, Random& random) : clock_(clock), random_(random)
 {
     installFontSubstitutes();
     installAccessibility();
+    // Once per connection; where it is refused, the keyboard still tells repeats by their timestamps.
+    static const bool detectableAutoRepeat = Keyboard::enableDetectableAutoRepeat();
+    Q_UNUSED(detectableAutoRepeat);
 }
 
 void Runtime::activate(Form& form)

@@ -2,6 +2,7 @@
 // What every window of a program shares: the services, which window is the active one,
 // and the scope of one event, at whose end focus left on an unusable control is moved on.
 
+#include "Keyboard.h"
 #include "Services.h"
 
 #include <QPointer>
@@ -21,6 +22,7 @@ public:
 
     Clock& clock() const { return clock_; }
     Random& random() const { return random_; }
+    Keyboard& keyboard() { return keyboard_; }
 
     // Tests drive timers by hand: enabled timers then never start a system timer.
     bool manualTimers() const { return manualTimers_; }
@@ -51,6 +53,7 @@ private:
 
     Clock& clock_;
     Random& random_;
+    Keyboard keyboard_;
     bool manualTimers_ = false;
     Form* activeForm_ = nullptr;
     int depth_ = 0;

@@ -12,6 +12,11 @@ float SystemClock::secondsSinceMidnight() const
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
 }
 
+double SystemClock::monotonicSeconds() const
+{
+    return static_cast<double>(started_.nsecsElapsed()) / 1e9;
+}
+
 namespace {
 std::uint64_t splitMix(std::uint64_t& state)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // The clock and the one random generator, each behind an interface that tests replace.
 
+#include <QElapsedTimer>
+
 #include <cstdint>
 
 namespace tk {
@@ -8,13 +10,21 @@ namespace tk {
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Time of day in seconds since midnight, with its fraction.
+    // Time of day in seconds since midnight, with its fraction: what seeds the generator.
     virtual float secondsSinceMidnight() const = 0;
+    // Seconds on a clock that only runs forward: what durations are measured with, so that
+    // midnight, daylight saving and a clock set by hand do not change them.
+    virtual double monotonicSeconds() const = 0;
 };
 
 class SystemClock final : public Clock {
 public:
+    SystemClock() { started_.start(); }
     float secondsSinceMidnight() const override;
+    double monotonicSeconds() const override;
+
+private:
+    QElapsedTimer started_;
 };
 
 class Random {

@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "Keys.h"
 #include "Runtime.h"
 
 #include <QCloseEvent>
@@ -132,6 +133,10 @@ void Window::syncFocus()
     // Handlers may move the focus again; a few rounds settle it.
     for (int round = 0; round < 8 && !detached_; ++round) {
         Control* now = controlOf(focusWidget());
+        // Qt dropping the focus is not a move: repairFocus decides where it goes, if anywhere.
+        if (!now)
+            return;
+        stranded_ = false;
         if (now == focused_)
             return;
         Control* old = std::exchange(focused_, now);
@@ -165,6 +170,19 @@ void Window::repairFocus()
         syncFocus();
         return;
     }
+    if (focused_ && canTakeFocus(*focused_)) {
+        // Its frame is enabled again: the stranded key takes the keys again.
+        stranded_ = false;
+        focused_->widget()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A key whose frame was disabled under it stays where the user is: it keeps the focus and
+    // its highlight, while Qt's focus rests on the window. Moving on from there is the user's.
+    if (focused_ && focused_->isEnabled() && focused_->widget()->isVisibleTo(this)) {
+        stranded_ = true;
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const auto n = static_cast<std::ptrdiff_t>(tabOrder_.size());
     const auto last = std::find(tabOrder_.begin(), tabOrder_.end(), lastFocused_);
     const std::ptrdiff_t from = last == tabOrder_.end() ? -1 : last - tabOrder_.begin();
@@ -172,10 +190,85 @@ void Window::repairFocus()
         Control* next = tabOrder_[static_cast<std::size_t>((from + step + n) % n)];
         if (canTakeFocus(*next)) {
             next->widget()->setFocus(Qt::OtherFocusReason);
-            break;
+            syncFocus();
+            return;
         }
     }
-    syncFocus();
+    // Nothing can take the focus.
+    if (Control* old = std::exchange(focused_, nullptr)) {
+        old->widget()->update();
+        if (old->on.lostFocus)
+            old->on.lostFocus(old->index());
+    }
+}
+
+void Window::focusFirstAvailable()
+{
+    for (Control* c : tabOrder_)
+        if (giveFocus(*c))
+            return;
+}
+
+void Window::handleKeyPress(const QKeyEvent& event)
+{
+    if (detached_)
+        return;
+    const Keyboard::Press press = runtime_.keyboard().press(*this, event);
+    if (press == Keyboard::Press::Dropped || !focused_)
+        return;
+    Runtime::Scope scope(runtime_);
+    if (stranded_) {
+        // Nothing acts on a stranded key; the keys that move lead back to the first available key.
+        const int code = vk::fromEvent(event);
+        const bool moves = code == vk::Space || (code >= vk::Digit0 && code <= vk::Digit0 + 9)
+                           || (code >= vk::Numpad0 && code <= vk::Numpad0 + 9);
+        if (press == Keyboard::Press::First && moves)
+            focusFirstAvailable();
+        return;
+    }
+    Control& target = *focused_;
+    int code = vk::fromEvent(event);
+    if (target.on.keyDown)
+        target.on.keyDown(target.index(), code);
+    int character = vk::charFromEvent(event);
+    if (character != 0 && target.on.keyPress && !detached_)
+        target.on.keyPress(target.index(), character);
+}
+
+void Window::handleKeyRelease(const QKeyEvent& event)
+{
+    if (!detached_)
+        runtime_.keyboard().release(*this, event);
+}
+
+void Window::keyReleased()
+{
+    if (detached_ || stranded_ || !focused_)
+        return;
+    Runtime::Scope scope(runtime_);
+    if (focused_->on.keyUp)
+        focused_->on.keyUp(focused_->index());
+}
+
+void Window::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    handleKeyPress(*event);
+}
+
+void Window::keyReleaseEvent(QKeyEvent* event)
+{
+    event->accept();
+    handleKeyRelease(*event);
+}
+
+bool Window::focusNextPrevChild(bool next)
+{
+    if (!stranded_)
+        return QWidget::focusNextPrevChild(next);
+    Runtime::Scope scope(runtime_);
+    focusFirstAvailable();
+    return true;
 }
 
 void Window::detach()
@@ -192,6 +285,12 @@ void Window::detach()
 void Window::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    const double scale = std::min({1.0, innerWidth() / spec_.clientWidth, innerHeight() / spec_.clientHeight});
+    if (scale != scale_) {
+        scale_ = scale;
+        for (Control* c : controls_)
+            c->rescale();
+    }
     for (Control* c : controls_)
         if (c->kind() == Kind::Panel)
             static_cast<Panel*>(c)->redock();

@@ -5,7 +5,6 @@
 #include "Controls.h"
 #include "LayoutTable.h"
 
-#include <QSet>
 #include <QWidget>
 
 #include <memory>
@@ -46,6 +45,9 @@ public:
     double innerHeight() const { return height() * double(twipsPerPixel); }
     // The whole window, frame included, in twips; before it is first shown, the client area.
     double outerWidth() const;
+    // How much fonts and pictures are shrunk: 1 at the design size and above, else the smaller of
+    // the two ratios of the client area to the design, so that what fits the design fits here.
+    double scale() const { return scale_; }
 
     // The control that holds the focus within this window, whether or not the window is active.
     Control* focusedControl() const { return focused_; }
@@ -61,11 +63,14 @@ public:
     void syncFocus();
     // Moves the focus off a control that can no longer hold it, to the next in tab order.
     void repairFocus();
+    // The focused key's frame was disabled under it: the key keeps the focus but takes no keys.
+    bool isStranded() const { return stranded_; }
 
-    // Keys whose real press this window has seen; repeats of any other key were started elsewhere.
-    void notePress(int key) { keysDown_.insert(key); }
-    void noteRelease(int key) { keysDown_.remove(key); }
-    bool sawPress(int key) const { return keysDown_.contains(key); }
+    // Keys reaching the window's widgets, turned into KeyDown/KeyPress for the focused control.
+    void handleKeyPress(const QKeyEvent& event);
+    void handleKeyRelease(const QKeyEvent& event);
+    // A held key was really released: KeyUp for the focused control.
+    void keyReleased();
 
     // After unloading: no more events reach the program, timers stop, the window goes.
     void detach();
@@ -76,12 +81,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void build();
     std::unique_ptr<Control> create(const ControlSpec& spec, Control* container);
     void stack();
     Control* controlOf(QWidget* widget) const;
+    void focusFirstAvailable();
 
     Runtime& runtime_;
     const WindowSpec& spec_;
@@ -92,7 +101,10 @@ private:
     std::vector<Control*> tabOrder_;
     Control* focused_ = nullptr;
     Control* lastFocused_ = nullptr;
-    QSet<int> keysDown_;
+    // The focused key's frame was disabled under it: it keeps the focus and the highlight, Qt's
+    // focus rests on the window itself, and the key takes no keys.
+    bool stranded_ = false;
+    double scale_ = 1;
     bool detached_ = false;
 };
 

@@ -108,6 +108,7 @@ step_contents() {
                qt6-qpa-plugins fonts-liberation2; do
         [[ ", $depends," == *", $dep "* || ", $depends," == *", $dep,"* ]] || fail "Depends lacks $dep: $depends"
     done
+    [ "$(field Recommends)" = "qt6-wayland" ] || fail "Recommends is '$(field Recommends)'"
 }
 
 step_metadata() {
@@ -126,6 +127,7 @@ step_metadata() {
     [ -x "$tmp/root/usr/bin/$(key Exec)" ] || fail "desktop Exec '$(key Exec)' is not in usr/bin"
     [ "$(key Icon)" = "$APP_ID" ] || fail "desktop Icon is '$(key Icon)', expected $APP_ID"
     [[ "$(key Comment)" == *contare* ]] || fail "desktop Comment is not the Italian one: '$(key Comment)'"
+    [ "$(key StartupWMClass)" = "quantella" ] || fail "desktop StartupWMClass is '$(key StartupWMClass)'"
     local category
     for category in Education Math; do
         [[ ";$(key Categories)" == *";$category;"* ]] ||
@@ -217,6 +219,11 @@ step_run() {
     fi
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended right after showing its window"
     echo "window SERAVINO is mapped"
+    # The window belongs to the desktop entry: its class is the entry's StartupWMClass.
+    local class
+    class=$(DISPLAY=$display xprop -id "$(DISPLAY=$display xdotool search --onlyvisible --name '^SERAVINO$' |
+        head -n 1)" WM_CLASS)
+    [ "$class" = 'WM_CLASS(STRING) = "quantella", "quantella"' ] || fail "the window's class is $class"
     kill "$program_pid"
     wait "$program_pid" 2>/dev/null || true
 

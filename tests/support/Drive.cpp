@@ -1,8 +1,11 @@
 #include "Drive.h"
 
+#include "toolkit/Window.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 
 namespace drive {
@@ -128,21 +131,64 @@ QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers)
 }
 
 namespace {
-void key(QWidget* window, QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+
+quint64 eventTime = 1000;
+
+void deliver(QWidget* window, QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text,
+             quint32 scanCode, bool autoRepeat, quint64 time)
 {
-    QVERIFY(window && window->windowHandle());
-    qt_handleKeyEvent(window->windowHandle(), type, k, modifiers, textFor(k, modifiers), autoRepeat);
+    QVERIFY(window);
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QKeyEvent event(type, key, modifiers, scanCode, 0, 0, text, autoRepeat);
+    event.setTimestamp(time);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(target, &event);
 }
+
+// The XKB keycode of a digit-row key (1 to 9, then 0), or 0.
+quint32 scanCodeFor(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (key < Qt::Key_0 || key > Qt::Key_9 || modifiers.testFlag(Qt::KeypadModifier))
+        return 0;
+    return key == Qt::Key_0 ? 19 : 9 + static_cast<quint32>(key - Qt::Key_0);
+}
+
+void key(QWidget* window, QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat,
+         quint64 time)
+{
+    deliver(window, type, k, modifiers, textFor(k, modifiers), scanCodeFor(k, modifiers), autoRepeat, time);
+}
+
+// A release held back by the toolkit is settled now.
+void settleRelease()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = dynamic_cast<tk::Window*>(w)) {
+            window->runtime().keyboard().flush();
+            return;
+        }
+}
+
 } // namespace
 
 void press(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
-    key(window, QEvent::KeyPress, k, modifiers, autoRepeat);
+    key(window, QEvent::KeyPress, k, modifiers, autoRepeat, eventTime += 10);
 }
 
 void release(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
-    key(window, QEvent::KeyRelease, k, modifiers, autoRepeat);
+    key(window, QEvent::KeyRelease, k, modifiers, autoRepeat, eventTime += 10);
+    if (!autoRepeat)
+        settleRelease();
+}
+
+void sendKey(QWidget* window, QEvent::Type type, Qt::Key k, const QString& text, quint32 scanCode,
+             Qt::KeyboardModifiers modifiers)
+{
+    deliver(window, type, k, modifiers, text, scanCode, false, eventTime += 10);
+    if (type == QEvent::KeyRelease)
+        settleRelease();
 }
 
 void type(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers)
@@ -151,13 +197,29 @@ void type(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers)
     release(window, k, modifiers);
 }
 
+void repeat(QWidget* window, Qt::Key k, Repeat how, Qt::KeyboardModifiers modifiers)
+{
+    eventTime += 40;
+    switch (how) {
+    case Repeat::Flagged:
+        key(window, QEvent::KeyRelease, k, modifiers, true, eventTime);
+        key(window, QEvent::KeyPress, k, modifiers, true, eventTime);
+        break;
+    case Repeat::Unflagged:
+        key(window, QEvent::KeyRelease, k, modifiers, false, eventTime);
+        key(window, QEvent::KeyPress, k, modifiers, false, eventTime);
+        break;
+    case Repeat::PressOnly:
+        key(window, QEvent::KeyPress, k, modifiers, false, eventTime);
+        break;
+    }
+}
+
 void hold(QWidget* window, Qt::Key k, int repeats, Qt::KeyboardModifiers modifiers)
 {
     press(window, k, modifiers);
-    for (int i = 0; i < repeats; ++i) {
-        release(window, k, modifiers, true);
-        press(window, k, modifiers, true);
-    }
+    for (int i = 0; i < repeats; ++i)
+        repeat(window, k, Repeat(i % 3), modifiers);
     release(window, k, modifiers);
 }
 

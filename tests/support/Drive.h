@@ -9,16 +9,25 @@
 #include <QList>
 #include <QTest>
 
+#include <cmath>
 #include <deque>
 #include <memory>
 
 namespace drive {
 
+// Time passes only by advance(), on both clocks; setting `now` is a change of the time of day
+// (midnight, daylight saving, a clock set by hand) that the monotonic clock does not see.
 class FakeClock final : public tk::Clock {
 public:
     float now = 36000.0f;  // ten in the morning
+    double elapsed = 0;
     float secondsSinceMidnight() const override { return now; }
-    void advance(float seconds) { now += seconds; }
+    double monotonicSeconds() const override { return elapsed; }
+    void advance(float seconds)
+    {
+        elapsed += seconds;
+        now = std::fmod(now + seconds, 86400.0f);
+    }
 };
 
 // Gives the scripted values first, then real draws; remembers every seed.
@@ -60,12 +69,25 @@ struct TestProgram {
 // Lets posted events run: deferred deletions, resizes from the window system.
 void settle();
 
+// Keys go to the focused widget of the window, as the window system delivers them, each with its
+// own timestamp; digit-row keys carry their physical key (the XKB keycode) as X11 and Wayland give it.
 void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false);
+// A real release is settled at once, as if the toolkit's short wait for a repeat were over.
 void release(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false);
+// One key event exactly as given: what a layout or Shift makes of a physical key.
+void sendKey(QWidget* window, QEvent::Type type, Qt::Key key, const QString& text, quint32 scanCode,
+             Qt::KeyboardModifiers modifiers = {});
 // A press and its release.
 void type(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
-// A press held for the given number of repeats (each as X11 reports it: release and press,
-// both marked auto-repeat), then the real release.
+
+// The ways a window system reports one repeat of a held key.
+enum class Repeat {
+    Flagged,    // a release and a press, both marked auto-repeat (Wayland; X11 when Qt sees the pair)
+    Unflagged,  // a plain release and a plain press sharing one timestamp (X11 when Qt misses it)
+    PressOnly,  // a plain press (X11 with detectable auto-repeat)
+};
+void repeat(QWidget* window, Qt::Key key, Repeat how, Qt::KeyboardModifiers modifiers = {});
+// A press held for the given number of repeats, taking the three kinds in turn, then the real release.
 void hold(QWidget* window, Qt::Key key, int repeats, Qt::KeyboardModifiers modifiers = {});
 
 void mouseDown(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);

@@ -15,7 +15,7 @@ readonly SYS_EX_W=11925 SYS_EX_H=8820
 readonly SYS_COLOUR_OUTCOME="#0000C0" # outcome text
 readonly SYS_COLOUR_FOCUS="#FFC080"   # command key holding the focus
 
-SYS_TMP="" SYS_X_PID="" SYS_WM_PID="" SYS_PROGRAM_PID="" SYS_SHOT_NO=0
+SYS_TMP="" SYS_X_PID="" SYS_WM_PID="" SYS_PROGRAM_PID="" SYS_SHOT_NO=0 SYS_SPINNERS="" SYS_WESTON_PID=""
 
 sys_log() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
 
@@ -39,7 +39,8 @@ sys_cleanup()
         done
         kill "$SYS_PROGRAM_PID" 2>/dev/null || true
     fi
-    for pid in "$SYS_PROGRAM_PID" "$SYS_WM_PID" "$SYS_X_PID"; do
+    # shellcheck disable=SC2086 # a list of pids
+    for pid in $SYS_SPINNERS "$SYS_PROGRAM_PID" "$SYS_WESTON_PID" "$SYS_WM_PID" "$SYS_X_PID"; do
         [ -n "$pid" ] || continue
         kill "$pid" 2>/dev/null || true
         for _ in $(seq 30); do
@@ -53,9 +54,11 @@ sys_cleanup()
     exit "$status"
 }
 
-# A private X server on a free display, openbox on it, and a throwaway home.
+# A private X server on a free display, openbox on it (unless told --no-wm), and a throwaway home.
 sys_start_x()
 {
+    local wm=1
+    [ "${1:-}" = --no-wm ] && wm=0
     mkdir -p "$SYS_ARTEFACTS"
     rm -f "$SYS_ARTEFACTS"/*.png "$SYS_ARTEFACTS"/*.log
     SYS_TMP=$(mktemp -d /tmp/quantella-system.XXXXXX)
@@ -83,6 +86,11 @@ sys_start_x()
     # shellcheck disable=SC2034 # the path of the X connection, for the tests that trace it
     SYS_X_SOCKET="/tmp/.X11-unix/X$number"
 
+    if [ "$wm" = 0 ]; then
+        timeout 10 xdotool getmouselocation >/dev/null 2>&1 || sys_fail "X display $DISPLAY does not answer"
+        sys_log "X display $DISPLAY, no window manager"
+        return
+    fi
     # Seen rarely while other X servers come and go on the machine: openbox cannot open the new
     # display at its first try. A retry is the remedy; the program is not started yet.
     local attempt
@@ -194,10 +202,20 @@ sys_wait_colour()
 # Twips of the keys whose focus colour tells a step has landed: the first exercise key on the start
 # window and "Conta" on each exercise window (frame origin plus key offset, key size).
 readonly SYS_KEY_START_EX1="390 4410 3195 1380"
+readonly SYS_KEY_START_EX2="390 5835 3195 1380"
+readonly SYS_KEY_START_5="4170 4440 3195 930"
+readonly SYS_KEY_START_10="4170 5415 3195 915"
+readonly SYS_KEY_START_20="4170 6360 3195 915"
+readonly SYS_KEY_START_VAI="7845 4455 3195 915"
 readonly SYS_KEY_CONTA_EX1="8175 5370 3375 720"
 readonly SYS_KEY_CONTA_EX2="8175 4590 3375 720"
+# The first two places the child fills: symbols on the pink of exercise 1, figures on the white
+# plate of exercise 2.
+readonly SYS_CELL1_EX1="8265 1950 405 405" SYS_CELL2_EX1="8880 1950 405 405" SYS_CELL_BG_EX1="#FFC0FF"
+readonly SYS_CELL1_EX2="1095 1530 750 750" SYS_CELL2_EX2="1965 1530 750 750" SYS_CELL_BG_EX2="#FFFFFF"
 
-# Waits until the key at these twips shows the focus colour over most of its face.
+# Waits until the key at these twips shows the focus colour over a third of its face (a range key's
+# picture covers half of it).
 sys_wait_focus()
 {
     local window=$1 what=$2 design_w=$3 design_h=$4 area count
@@ -205,8 +223,51 @@ sys_wait_focus()
     area=$(sys_area "$window" "$@" "$design_w" "$design_h") || sys_fail "no geometry for window $window"
     local size=${area%%+*}
     local pixels=$((${size%x*} * ${size#*x}))
-    count=$(sys_wait_colour "$area" "$SYS_COLOUR_FOCUS" $((pixels / 2)) 8)
-    [ "$count" -ge $((pixels / 2)) ] || sys_fail "$what does not hold the focus ($count of $pixels pixels)"
+    count=$(sys_wait_colour "$area" "$SYS_COLOUR_FOCUS" $((pixels / 3)) 8)
+    [ "$count" -ge $((pixels / 3)) ] || sys_fail "$what does not hold the focus ($count of $pixels pixels)"
+}
+
+# Fails if the key at these twips shows the focus colour in the last screenshot.
+sys_expect_no_focus()
+{
+    local window=$1 what=$2 design_w=$3 design_h=$4 area count
+    shift 4
+    area=$(sys_area "$window" "$@" "$design_w" "$design_h") || sys_fail "no geometry for window $window"
+    count=$(sys_count_colour "$SYS_SHOT" "$area" "$SYS_COLOUR_FOCUS")
+    [ "$count" -lt 20 ] || sys_fail "$what holds the focus ($count pixels)"
+}
+
+# Counts the pixels of the last screenshot inside twips LEFT TOP WIDTH HEIGHT of a window that are
+# not of the given background colour: what a picture cell shows.
+sys_count_marks()
+{
+    local window=$1 background=$2 design_w=$3 design_h=$4 area
+    shift 4
+    area=$(sys_area "$window" "$@" "$design_w" "$design_h") || sys_fail "no geometry for window $window"
+    convert "$SYS_SHOT" -crop "$area" +repage txt:- | tail -n +2 | grep -vci " $background " || true
+}
+
+# Holds a key down with the X server's own auto-repeat for SECONDS, while two busy processes compete
+# for the CPU: on an idle machine Qt sees most repeats for what they are, on a busy one it does not.
+sys_hold_key()
+{
+    local window=$1 key=$2 seconds=${3:-1.5} spinner
+    [ -z "$window" ] || sys_keys "$window" # none: the keys go where the pointer is
+    SYS_SPINNERS=""
+    for _ in 1 2; do
+        (while :; do :; done) &
+        SYS_SPINNERS="$SYS_SPINNERS $!"
+    done
+    xdotool keydown "$key"
+    sleep "$seconds"
+    xdotool keyup "$key"
+    for spinner in $SYS_SPINNERS; do
+        kill "$spinner"
+        wait "$spinner" 2>/dev/null || true
+    done
+    SYS_SPINNERS=""
+    sleep 0.3
+    sys_log "held $key for $seconds s under load"
 }
 
 # The start window is up, its curtain open and the focus on the first exercise key.
@@ -221,18 +282,38 @@ sys_wait_start_window()
 
 # From the start window: one exercise, range "up to 5", one round by keyboard, the outcome checked
 # on screen, and back with "Esci". EXERCISE is 1 or 2; COUNTS is how many times "Conta" is pressed.
+# Enter on row 1, space on row 2 and the first "Conta" are held down: each acts once.
 sys_play_exercise()
 {
-    local exercise=$1 counts=$2 start title conta verifica=3 esci=5 window area before after
+    local exercise=$1 counts=$2 start title conta cell1 cell2 background verifica=3 esci=5 window area before after
+    local marks1 marks2
     if [ "$exercise" = 1 ]; then
         title=$SYS_TITLE_EX1 conta=$SYS_KEY_CONTA_EX1
+        cell1=$SYS_CELL1_EX1 cell2=$SYS_CELL2_EX1 background=$SYS_CELL_BG_EX1
     else
         title=$SYS_TITLE_EX2 conta=$SYS_KEY_CONTA_EX2
+        cell1=$SYS_CELL1_EX2 cell2=$SYS_CELL2_EX2 background=$SYS_CELL_BG_EX2
     fi
 
     start=$(sys_wait_start_window)
-    sys_keys "$start" "$exercise" Return # row 1: the exercise
-    sys_keys "$start" 1 Return           # row 2: up to 5
+    sys_keys "$start" "$exercise"
+    sys_hold_key "$start" Return # row 1: the exercise, and nothing more
+    # shellcheck disable=SC2086
+    sys_wait_focus "$start" "the first range key after a held Enter" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_5
+    sys_shot "ex$exercise-held-enter"
+    # shellcheck disable=SC2086
+    sys_expect_no_focus "$start" "\"Vai\" after Enter held on row 1" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_VAI
+    sys_hold_key "$start" space # row 2: one key on
+    # shellcheck disable=SC2086
+    sys_wait_focus "$start" "the second range key after a held space" "$SYS_START_W" "$SYS_START_H" \
+        $SYS_KEY_START_10
+    sys_shot "ex$exercise-held-space"
+    # shellcheck disable=SC2086
+    sys_expect_no_focus "$start" "the third range key after a held space" "$SYS_START_W" "$SYS_START_H" \
+        $SYS_KEY_START_20
+    xdotool search --onlyvisible --name "^($SYS_TITLE_EX1|$SYS_TITLE_EX2)\$" >/dev/null 2>&1 &&
+        sys_fail "a held key opened an exercise"
+    sys_keys "$start" 1 Return # row 2: up to 5
     sys_shot "ex$exercise-chosen"
     sys_keys "$start" 1 Return # row 3: "Vai"
 
@@ -245,8 +326,16 @@ sys_play_exercise()
     before=$(sys_count_colour "$SYS_SHOT" "$area" "$SYS_COLOUR_OUTCOME")
     [ "$before" -lt 50 ] || sys_fail "exercise $exercise shows an outcome before any check ($before pixels)"
 
-    for _ in $(seq "$counts"); do
-        sys_keys "$window" Return # "Conta" holds the focus
+    sys_hold_key "$window" Return # "Conta" holds the focus
+    sys_shot "ex$exercise-held-conta"
+    # shellcheck disable=SC2086
+    marks1=$(sys_count_marks "$window" "$background" "$SYS_EX_W" "$SYS_EX_H" $cell1)
+    # shellcheck disable=SC2086
+    marks2=$(sys_count_marks "$window" "$background" "$SYS_EX_W" "$SYS_EX_H" $cell2)
+    [ "$marks1" -ge 50 ] && [ "$marks2" -eq 0 ] ||
+        sys_fail "Enter held on \"Conta\" of exercise $exercise: $marks1 and $marks2 pixels in the first two places"
+    for _ in $(seq 2 "$counts"); do
+        sys_keys "$window" Return
     done
     sys_shot "ex$exercise-counted"
     sys_keys "$window" "$verifica" Return
@@ -281,4 +370,63 @@ sys_leave()
     SYS_PROGRAM_PID=""
     [ "$status" -eq 0 ] || sys_fail "the program ended with status $status"
     sys_log "the program ended with status 0"
+}
+
+# ---- Wayland: weston, on its headless backend or as a window of the private X server
+
+# Starts weston with BACKEND (headless or x11) and any further options, on a private socket, and
+# waits until its seat and screenshooter are there. The output is 1024x768, plain, with no panel.
+sys_start_weston()
+{
+    local backend=$1
+    shift
+    export WAYLAND_DISPLAY="quantella-wl-$$"
+    printf '[core]\nidle-time=0\n[shell]\nstartup-animation=none\nanimation=none\nfocus-animation=none\n%s\n' \
+        'panel-position=none' >"$SYS_TMP/weston.ini"
+    # Pixman, as the screenshooter hangs with the headless renderer; --debug lets it take shots.
+    weston --backend="$backend-backend.so" --use-pixman --width=1024 --height=768 --socket="$WAYLAND_DISPLAY" \
+        --idle-time=0 --debug --config="$SYS_TMP/weston.ini" --log="$SYS_ARTEFACTS/weston-$backend.log" "$@" \
+        >/dev/null 2>&1 &
+    SYS_WESTON_PID=$!
+    local deadline=$((SECONDS + 15))
+    until weston-info 2>/dev/null | grep -q "'weston_screenshooter'"; do
+        kill -0 "$SYS_WESTON_PID" 2>/dev/null || sys_fail "weston ($backend) ended: $(tail -5 "$SYS_ARTEFACTS/weston-$backend.log")"
+        [ "$SECONDS" -lt "$deadline" ] || sys_fail "weston ($backend) is not ready"
+        sleep 0.05
+    done
+    sys_log "weston ($backend) on $WAYLAND_DISPLAY, pid $SYS_WESTON_PID"
+}
+
+sys_stop_weston()
+{
+    kill "$SYS_WESTON_PID" 2>/dev/null || true
+    wait "$SYS_WESTON_PID" 2>/dev/null || true
+    SYS_WESTON_PID=""
+}
+
+# A screenshot of weston's output as the next numbered artefact (SYS_SHOT).
+sys_weston_shot()
+{
+    local dir
+    dir=$(mktemp -d "$SYS_TMP/shot.XXXXXX")
+    (cd "$dir" && timeout 10 weston-screenshooter >/dev/null 2>&1) || sys_fail "weston-screenshooter failed"
+    SYS_SHOT_NO=$((SYS_SHOT_NO + 1))
+    SYS_SHOT=$(printf '%s/%02d-%s.png' "$SYS_ARTEFACTS" "$SYS_SHOT_NO" "$1")
+    mv "$dir"/wayland-screenshot-*.png "$SYS_SHOT"
+    rmdir "$dir"
+}
+
+# Ends the program with SIGTERM, as a session ending does: it must leave with status 0 at once.
+sys_terminate_program()
+{
+    local status=0 deadline=$((SECONDS + 3))
+    kill -TERM "$SYS_PROGRAM_PID"
+    while sys_program_alive && [ "$SECONDS" -lt "$deadline" ]; do
+        sleep 0.05
+    done
+    sys_program_alive && sys_fail "the program is still running 3 s after SIGTERM"
+    wait "$SYS_PROGRAM_PID" || status=$?
+    SYS_PROGRAM_PID=""
+    [ "$status" -eq 0 ] || sys_fail "the program ended with status $status on SIGTERM"
+    sys_log "the program left on SIGTERM with status 0"
 }

@@ -1,0 +1,53 @@
+#pragma once
+// Which keys are held down, as the program sees them. A key held down is one press followed by
+// repeats, whatever the window system reports: Qt on X11 flags a repeat only when it happens to
+// see the repeat's press already queued, so other repeats arrive as a plain release and press
+// sharing one timestamp; with detectable auto-repeat, X11 sends presses only; Wayland repeats are
+// flagged. So a press of a key already down is a repeat, and a release is held back until the
+// next key event (or a few milliseconds) shows whether it was the first half of such a pair.
+
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include <map>
+#include <optional>
+
+namespace tk {
+
+class Window;
+
+class Keyboard {
+public:
+    enum class Press {
+        First,    // a new press
+        Repeat,   // the key is held: this window saw its first press
+        Dropped,  // the key is held, but its first press went to another window or program
+    };
+
+    Keyboard();
+    Keyboard(const Keyboard&) = delete;
+    Keyboard& operator=(const Keyboard&) = delete;
+
+    Press press(Window& window, const QKeyEvent& event);
+    // The window hears of the release (Window::keyReleased) once it is known to be real.
+    void release(Window& window, const QKeyEvent& event);
+    // Settles a held-back release now, as if the wait were over.
+    void flush();
+
+    // Asks the X server, where there is one, to report a held key as presses only.
+    static bool enableDetectableAutoRepeat();
+
+private:
+    struct Release {
+        quint32 key;
+        quint64 time;
+        QPointer<Window> window;
+    };
+
+    std::map<quint32, QPointer<Window>> down_;  // each held key, with the window its press went to
+    std::optional<Release> pending_;
+    QTimer wait_;
+};
+
+} // namespace tk
