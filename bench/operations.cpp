@@ -149,10 +149,7 @@ template <class F> void genera(benchmark::State& state, int n, F&& call)
     paintPending();
     for (auto _ : state) {
         s.t.clock.advance(1);
-        {
-            tk::Runtime::Scope event(runtime);  // as inside the key or mouse event that calls it
-            call(*s.t);
-        }
+        runtime.raise([&] { call(*s.t); });  // as inside the key or mouse event that calls it
         state.PauseTiming();
         paintPending();
         state.ResumeTiming();
@@ -212,8 +209,8 @@ void curtainTick(benchmark::State& state, bool withRepaint)
     FrmInizio& f = s.t->frmInizio();
     const double half = f.window()->outerWidth() / 2;
     auto reset = [&] {
-        for (tk::Panel* p : {f.Picture1, f.Picture2})
-            p->move(p->left(), p->top(), half, p->height());
+        f.Picture1->setWidth(half);
+        f.Picture2->setWidth(half);
     };
     reset();
     paintPending();

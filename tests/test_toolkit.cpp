@@ -31,22 +31,20 @@ const tk::WindowSpec prova{.name = "Prova", .caption = "Prova", .clientWidth = 9
 class TestForm final : public tk::Form {
 public:
     explicit TestForm(tk::Runtime& runtime) : tk::Form(runtime, prova) {}
-    tk::ControlArray<tk::OptionButton> Key;
-    tk::ControlArray<tk::Image> Cell;
+    tk::ControlArray<tk::OptionButton> Key{*this, "Key"};
+    tk::ControlArray<tk::Image> Cell{*this, "Cell"};
     QStringList log;
     bool disableOnPress = false;
 
 protected:
-    void bind(tk::Window& w) override
+    void connectEvents() override
     {
-        Key.bind(w, "Key");
-        Cell.bind(w, "Cell");
         for (int i = 0; i <= 2; ++i) {
             tk::ControlEvents& on = Key[i]->on;
             on.gotFocus = [this](int k) { log << QStringLiteral("GotFocus %1").arg(k); };
             on.lostFocus = [this](int k) { log << QStringLiteral("LostFocus %1").arg(k); };
-            on.keyDown = [this](int k, int& code) { log << QStringLiteral("KeyDown %1 %2").arg(k).arg(code); };
-            on.keyPress = [this](int k, int& c) { log << QStringLiteral("KeyPress %1 %2").arg(k).arg(c); };
+            on.keyDown = [this](int k, int code) { log << QStringLiteral("KeyDown %1 %2").arg(k).arg(code); };
+            on.keyPress = [this](int k, int c) { log << QStringLiteral("KeyPress %1 %2").arg(k).arg(c); };
             on.keyUp = [this](int k) { log << QStringLiteral("KeyUp %1").arg(k); };
             on.mouseDown = [this](int k) {
                 log << QStringLiteral("MouseDown %1").arg(k);
@@ -56,11 +54,6 @@ protected:
             on.mouseUp = [this](int k) { log << QStringLiteral("MouseUp %1").arg(k); };
         }
         Cell[3]->on.click = [this](int k) { log << QStringLiteral("Click %1").arg(k); };
-    }
-    void unbind() override
-    {
-        Key.clear();
-        Cell.clear();
     }
     void Load() override { log << QStringLiteral("Load"); }
     void Activate() override { log << QStringLiteral("Activate"); }

@@ -3,19 +3,22 @@
 #include "Programma.h"
 #include "layouts/Layouts.h"
 #include "layouts/Palette.h"
+#include "toolkit/Keys.h"
 
 namespace {
 
 using Cifre = std::map<int, int>;
 constexpr int nessuno = ConfigurazioneRiga::nessunTasto;
+constexpr int cifra(int d) { return tk::vk::Digit0 + d; }
 
 // Main keyboard digits only; on row 2, digits 0, 4, 5 and 6 are taken but move nothing.
-ConfigurazioneRiga rigaEsercizio() { return {.cifre = Cifre{{49, 0}, {50, 1}}}; }
+ConfigurazioneRiga rigaEsercizio() { return {.cifre = Cifre{{cifra(1), 0}, {cifra(2), 1}}}; }
 ConfigurazioneRiga rigaIntervallo()
 {
-    return {.cifre = Cifre{{48, nessuno}, {49, 0}, {50, 1}, {51, 2}, {52, nessuno}, {53, nessuno}, {54, nessuno}}};
+    return {.cifre = Cifre{{cifra(0), nessuno}, {cifra(1), 0}, {cifra(2), 1}, {cifra(3), 2}, {cifra(4), nessuno},
+                           {cifra(5), nessuno}, {cifra(6), nessuno}}};
 }
-ConfigurazioneRiga rigaComandi() { return {.cifre = Cifre{{49, 0}, {50, 1}, {51, 2}}}; }
+ConfigurazioneRiga rigaComandi() { return {.cifre = Cifre{{cifra(1), 0}, {cifra(2), 1}, {cifra(3), 2}}}; }
 
 const QColor marcatoreLibero = palette::Rosa.color();
 const QColor marcatoreScelto = palette::Rosso.color();
@@ -33,36 +36,12 @@ FrmInizio::FrmInizio(Programma& programma)
     riga2_.setSuccessiva(&riga3_);
 }
 
-void FrmInizio::bind(tk::Window& finestra)
+void FrmInizio::connectEvents()
 {
-    Option1.bind(finestra, "Option1");
-    Option2.bind(finestra, "Option2");
-    Option3.bind(finestra, "Option3");
-    Label3.bind(finestra, "Label3");
-    Frame1 = finestra.control<tk::Frame>("Frame1");
-    Frame2 = finestra.control<tk::Frame>("Frame2");
-    Frame3 = finestra.control<tk::Frame>("Frame3");
-    Label2 = finestra.control<tk::Label>("Label2");
-    Label6 = finestra.control<tk::Label>("Label6");
-    Picture1 = finestra.control<tk::Panel>("Picture1");
-    Picture2 = finestra.control<tk::Panel>("Picture2");
-    timerTendine = finestra.control<tk::Timer>("timerTendine");
     riga1_.collega(Option1);
     riga2_.collega(Option2);
     riga3_.collega(Option3);
     timerTendine->on.timer = [this](int) { timerTendine_Timer(); };
-}
-
-void FrmInizio::unbind()
-{
-    Option1.clear();
-    Option2.clear();
-    Option3.clear();
-    Label3.clear();
-    Frame1 = Frame2 = Frame3 = nullptr;
-    Label2 = Label6 = nullptr;
-    Picture1 = Picture2 = nullptr;
-    timerTendine = nullptr;
 }
 
 void FrmInizio::Load()
@@ -82,8 +61,7 @@ void FrmInizio::Activate()
     Frame1->setEnabled(true);
     Frame2->setEnabled(false);
     Frame3->setEnabled(false);
-    riga1_.tastoPremuto = false;
-    riga1_.spazioPremuto = false;
+    riga1_.azzeraGuardie();
     window()->giveFocus(*Option1[0]);
     for (const auto* riga : {&Option1, &Option2, &Option3})
         for (int i = riga->lowerBound(); i <= riga->upperBound(); ++i)
@@ -99,19 +77,21 @@ void FrmInizio::Unload()
 
 void FrmInizio::avviaTendine()
 {
-    const double meta = window()->outerWidth() / 2;
-    Picture1->move(Picture1->left(), Picture1->top(), meta, Picture1->height());
-    Picture2->move(Picture2->left(), Picture2->top(), meta, Picture2->height());
+    larghezzaTendine(window()->outerWidth() / 2);
     timerTendine->setEnabled(true);
+}
+
+void FrmInizio::larghezzaTendine(double larghezza)
+{
+    Picture1->setWidth(larghezza);
+    Picture2->setWidth(larghezza);
 }
 
 void FrmInizio::timerTendine_Timer()
 {
     // The last step closes the panels however much is left, so no sliver stays behind.
-    const double larghezza = std::max(0.0, Picture1->width() - passoTendine);
-    Picture1->move(Picture1->left(), Picture1->top(), larghezza, Picture1->height());
-    Picture2->move(Picture2->left(), Picture2->top(), std::max(0.0, Picture2->width() - passoTendine),
-                   Picture2->height());
+    Picture1->setWidth(std::max(0.0, Picture1->width() - passoTendine));
+    Picture2->setWidth(std::max(0.0, Picture2->width() - passoTendine));
     if (Picture1->width() <= sogliaTendine)
         chiudiTendina();
 }
@@ -120,8 +100,7 @@ void FrmInizio::timerTendine_Timer()
 void FrmInizio::chiudiTendina()
 {
     timerTendine->setEnabled(false);
-    Picture1->move(Picture1->left(), Picture1->top(), 0, Picture1->height());
-    Picture2->move(Picture2->left(), Picture2->top(), 0, Picture2->height());
+    larghezzaTendine(0);
     Picture1->setVisible(false);
     Picture2->setVisible(false);
     tendinaAperta_ = true;

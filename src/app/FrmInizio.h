@@ -15,20 +15,19 @@ public:
     explicit FrmInizio(Programma& programma);
 
     // The controls, bound while the window is loaded.
-    tk::ControlArray<tk::OptionButton> Option1, Option2, Option3;
-    tk::ControlArray<tk::Label> Label3;
-    tk::Frame *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr;
-    tk::Label *Label2 = nullptr, *Label6 = nullptr;
-    tk::Panel *Picture1 = nullptr, *Picture2 = nullptr;
-    tk::Timer* timerTendine = nullptr;
+    tk::ControlArray<tk::OptionButton> Option1{*this, "Option1"}, Option2{*this, "Option2"}, Option3{*this, "Option3"};
+    tk::ControlArray<tk::Label> Label3{*this, "Label3"};  // the marker bars
+    tk::ControlRef<tk::Frame> Frame1{*this, "Frame1"}, Frame2{*this, "Frame2"}, Frame3{*this, "Frame3"};
+    tk::ControlRef<tk::Label> Label2{*this, "Label2"}, Label6{*this, "Label6"};
+    tk::ControlRef<tk::Panel> Picture1{*this, "Picture1"}, Picture2{*this, "Picture2"};
+    tk::ControlRef<tk::Timer> timerTendine{*this, "timerTendine"};
 
     RigaComandi& riga(int r) { return r == 1 ? riga1_ : r == 2 ? riga2_ : riga3_; }
     const Proporzioni& proporzioni() const { return proporzioni_; }
     bool tendinaAperta() const { return tendinaAperta_; }
 
 protected:
-    void bind(tk::Window& finestra) override;
-    void unbind() override;
+    void connectEvents() override;
     void Load() override;
     void Activate() override;
     void Resize() override;
@@ -38,6 +37,7 @@ private:
     void avviaTendine();
     void timerTendine_Timer();
     void chiudiTendina();
+    void larghezzaTendine(double larghezza);
     void scegliEsercizio(int i, Origine origine);
     void scegliIntervallo(int j, Origine origine);
     void eseguiComando(int k, Origine origine);

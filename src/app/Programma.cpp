@@ -39,14 +39,14 @@ FrmInizio& Programma::frmInizio()
 frmOperativo1& Programma::operativo1()
 {
     if (!operativo1_)
-        operativo1_ = std::make_unique<frmOperativo1>(runtime_, globali, figure_, [this] { mostraInizio(); });
+        operativo1_ = std::make_unique<frmOperativo1>(runtime_, dipendenze());
     return *operativo1_;
 }
 
 FrmOperativo2& Programma::operativo2()
 {
     if (!operativo2_)
-        operativo2_ = std::make_unique<FrmOperativo2>(runtime_, globali, figure_, [this] { mostraInizio(); });
+        operativo2_ = std::make_unique<FrmOperativo2>(runtime_, dipendenze());
     return *operativo2_;
 }
 
@@ -61,9 +61,9 @@ bool Programma::mostraEsercizio(int tipo)
     return true;
 }
 
-void Programma::mostraInizio()
+Dipendenze Programma::dipendenze()
 {
-    frmInizio().show();
+    return {globali, figure_, [this] { frmInizio().show(); }};
 }
 
 void Programma::scaricaFinestre()

@@ -48,7 +48,8 @@ public:
     void termina();
 
 private:
-    void mostraInizio();
+    // What an exercise window is handed: the globals, the pictures, and the way back here.
+    Dipendenze dipendenze();
 
     std::unique_ptr<tk::Clock> orologioProprio_;
     std::unique_ptr<tk::Random> casoProprio_;

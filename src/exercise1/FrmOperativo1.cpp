@@ -2,69 +2,29 @@
 
 #include "layouts/Layouts.h"
 #include "pictures/FrmFigure.h"
+#include "screen/Testo.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-ConfigurazioneRiga rigaEsercizio1()
-{
-    ConfigurazioneRiga configurazione{.spazioSaltaDisabilitati = true, .mouseProtetto = true,
-                                      .rilascioDeseleziona = true};
-    for (int d = 1; d <= 8; ++d) {
-        configurazione.cifre[48 + d] = d - 1;  // main row
-        configurazione.cifre[96 + d] = d - 1;  // numeric keypad
-    }
-    return configurazione;
-}
-
-enum Comando { Ricomincia = 0, Conta = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 constexpr int simboliVisibili = 20;
-
 } // namespace
 
-frmOperativo1::frmOperativo1(tk::Runtime& runtime, const Globali& globali, FrmFigure& figure,
-                             std::function<void()> mostraInizio)
-    : tk::Form(runtime, layouts::frmOperativo1),
-      globali_(globali),
-      figure_(figure),
-      mostraInizio_(std::move(mostraInizio)),
-      riga_(rigaEsercizio1(), [this](int i, Origine) { eseguiComando(i); })
+frmOperativo1::frmOperativo1(tk::Runtime& runtime, Dipendenze dipendenze)
+    : FinestraEsercizio(runtime, layouts::frmOperativo1, std::move(dipendenze), "Frame5", true)
 {
 }
 
-void frmOperativo1::bind(tk::Window& finestra)
+void frmOperativo1::connectEvents()
 {
-    Image2.bind(finestra, "Image2");
-    Image1.bind(finestra, "Image1");
-    Option1.bind(finestra, "Option1");
-    Label5.bind(finestra, "Label5");
-    pannello.bind(finestra);
-    riassumiArea(*finestra.find(QStringLiteral("FraSfondoS")), QStringLiteral("oggetto"), QStringLiteral("oggetti"));
-    riassumiArea(*finestra.find(QStringLiteral("Frame5")), QStringLiteral("simbolo"), QStringLiteral("simboli"));
-    riga_.collega(Option1);
+    FinestraEsercizio::connectEvents();
     for (int k = Image2.lowerBound(); k <= Image2.upperBound(); ++k)
         Image2[k]->on.click = [this](int) { aggiungiSimbolo(); };
 }
 
-void frmOperativo1::unbind()
+void frmOperativo1::avvio()
 {
-    Image2.clear();
-    Image1.clear();
-    Option1.clear();
-    Label5.clear();
-    pannello.clear();
-}
-
-double frmOperativo1::ora() const
-{
-    return runtime().clock().monotonicSeconds();
-}
-
-void frmOperativo1::Load()
-{
-    proporzioni_.registra(*window());
     stato_.numeroEsercizio = 1;
     pannello.LblOperazione->setCaption(QStringLiteral("1"));
     stato_.simboliInseriti = 0;
@@ -75,19 +35,9 @@ void frmOperativo1::Load()
     genera();
 }
 
-void frmOperativo1::Resize()
-{
-    proporzioni_.applica(*window());
-}
-
-void frmOperativo1::Unload()
-{
-    mostraInizio_();
-}
-
 void frmOperativo1::preparaSimboli()
 {
-    const QPixmap simbolo = figure_.Image1(stato_.tipoSimbolo);
+    const QPixmap simbolo = figure().Image1(stato_.tipoSimbolo);
     for (int k = 0; k <= simboliVisibili; ++k) {
         Image1[k]->setPicture(simbolo);
         Image1[k]->setVisible(false);
@@ -101,11 +51,11 @@ void frmOperativo1::genera()
     for (int k = 0; k <= 23; ++k)
         Image2[k]->setVisible(false);
     tk::Random& caso = runtime().random();
-    caso.seed(runtime().clock().secondsSinceMidnight());
+    caso.seed(oraDelGiorno());
     s.figura = static_cast<qint16>(tk::draw(caso, 12));
-    const int intervallo = globali_.NumeroMassimo - globali_.minimo() + 1;
+    const int intervallo = globali().NumeroMassimo - globali().minimo() + 1;
     s.numeroOggetti = static_cast<qint16>(std::floor(static_cast<double>(caso.next()) * intervallo)
-                                          + globali_.minimo());
+                                          + globali().minimo());
     // Distinct places among 1..23, by drawing again on a repeat.
     for (int i = 1; i <= s.numeroOggetti; ++i) {
         for (;;) {
@@ -118,7 +68,7 @@ void frmOperativo1::genera()
             }
         }
     }
-    const QPixmap oggetto = figure_.Image3(s.figura);
+    const QPixmap oggetto = figure().Image3(s.figura);
     const auto occupati = s.posizioni.begin() + 1, fine = occupati + s.numeroOggetti;
     for (int k = 1; k <= 23; ++k) {
         if (std::find(occupati, fine, k) != fine) {
@@ -126,7 +76,7 @@ void frmOperativo1::genera()
             Image2[k]->setPicture(oggetto);
         }
     }
-    s.risultati.oraInizio = ora();
+    segnaInizio();
 }
 
 void frmOperativo1::nuovoEsercizio()
@@ -147,30 +97,11 @@ void frmOperativo1::cancellaSimboli()
     stato_.simboliInseriti = 0;
 }
 
-void frmOperativo1::verificaRisposta()
-{
-    stato_.risultati.giudica(stato_.simboliInseriti == stato_.numeroOggetti, pannello);
-    abilitaProseguimento();
-    stato_.risultati.misuraTempi(ora(), pannello);
-}
-
+// The keys for answering, and the focus to "Conta".
 void frmOperativo1::abilitaRisposta()
 {
-    Option1[Ricomincia]->setEnabled(true);
-    Option1[Conta]->setEnabled(true);
-    Option1[Verifica]->setEnabled(false);
-    Option1[Avanti]->setEnabled(false);
-    Option1[Esci]->setEnabled(false);
+    FinestraEsercizio::abilitaRisposta();
     window()->giveFocus(*Option1[Conta]);
-}
-
-void frmOperativo1::abilitaProseguimento()
-{
-    Option1[Ricomincia]->setEnabled(false);
-    Option1[Conta]->setEnabled(false);
-    Option1[Verifica]->setEnabled(false);
-    Option1[Avanti]->setEnabled(true);
-    Option1[Esci]->setEnabled(true);
 }
 
 // One more symbol; from the 21st on it is counted but not shown.
@@ -181,26 +112,13 @@ void frmOperativo1::aggiungiSimbolo()
         Image1[stato_.simboliInseriti]->setVisible(true);
 }
 
-void frmOperativo1::eseguiComando(int indice)
+// "Ricomincia" clears the symbols; "Conta" enables "Verifica" and adds a symbol.
+void frmOperativo1::comandoProprio(int indice)
 {
-    switch (indice) {
-    case Ricomincia:
+    if (indice == Ricomincia) {
         cancellaSimboli();
-        break;
-    case Conta:
+    } else if (indice == Conta) {
         Option1[Verifica]->setEnabled(true);
         aggiungiSimbolo();
-        break;
-    case Verifica:
-        verificaRisposta();
-        break;
-    case Avanti:
-        nuovoEsercizio();
-        break;
-    case Esci:
-        unload();
-        break;
-    default:
-        break;
     }
 }

@@ -32,8 +32,3 @@ QPixmap FrmFigure::Image1(int k)
         figura = figure::simbolo(k);
     return *figura;
 }
-
-QIcon FrmFigure::icon() const
-{
-    return figure::iconaFinestra();
-}

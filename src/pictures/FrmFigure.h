@@ -3,7 +3,6 @@
 // and the symbol pictures (Image1) by index. Each picture is rendered the first time it is asked
 // for and kept until the holder is unloaded.
 
-#include <QIcon>
 #include <QPixmap>
 
 #include <array>
@@ -11,8 +10,6 @@
 
 class FrmFigure {
 public:
-    static constexpr const char* caption = "Form1";
-
     bool isLoaded() const { return caricato_; }
     void load() { caricato_ = true; }
     void unload();
@@ -21,7 +18,6 @@ public:
     QPixmap Image3(int n);
     // Symbol picture k, 1 to 8; the array has no element 0.
     QPixmap Image1(int k);
-    QIcon icon() const;
 
 private:
     bool caricato_ = false;

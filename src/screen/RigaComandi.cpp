@@ -7,6 +7,17 @@
 const QColor RigaComandi::coloreFuoco = palette::TastoFuoco.color();
 const QColor RigaComandi::coloreRiposo = palette::Tasto.color();
 
+ConfigurazioneRiga ConfigurazioneRiga::esercizio(bool mouseProtetto)
+{
+    ConfigurazioneRiga configurazione{.spazioSaltaDisabilitati = true, .mouseProtetto = mouseProtetto,
+                                      .rilascioDeseleziona = true};
+    for (int d = 1; d <= 8; ++d) {
+        configurazione.cifre[tk::vk::Digit0 + d] = d - 1;
+        configurazione.cifre[tk::vk::Numpad0 + d] = d - 1;
+    }
+    return configurazione;
+}
+
 RigaComandi::RigaComandi(ConfigurazioneRiga configurazione, Azione azione)
     : configurazione_(std::move(configurazione)), azione_(std::move(azione))
 {
@@ -23,8 +34,8 @@ void RigaComandi::collega(const tk::ControlArray<tk::OptionButton>& tasti)
         tk::ControlEvents& on = tasti[i]->on;
         on.gotFocus = [this](int k) { gotFocus(k); };
         on.lostFocus = [this](int k) { lostFocus(k); };
-        on.keyDown = [this](int k, int& codice) { keyDown(k, codice); };
-        on.keyPress = [this](int k, int& carattere) { keyPress(k, carattere); };
+        on.keyDown = [this](int k, int codice) { keyDown(k, codice); };
+        on.keyPress = [this](int k, int carattere) { keyPress(k, carattere); };
         on.keyUp = [this](int k) { keyUp(k); };
         on.mouseDown = [this](int k) { mouseDown(k); };
         on.mouseUp = [this](int k) { mouseUp(k); };
@@ -50,14 +61,11 @@ void RigaComandi::daiFuoco(int i)
         (*tasti_)[i]->window().giveFocus(*(*tasti_)[i]);
 }
 
-void RigaComandi::keyPress(int i, int& carattere)
+// Any character but space is discarded.
+void RigaComandi::keyPress(int i, int carattere)
 {
-    if (spazioPremuto)
+    if (spazioPremuto || carattere != tk::vk::Space)
         return;
-    if (carattere != tk::vk::Space) {
-        carattere = 0;
-        return;
-    }
     const int n = tasti_->count();
     int prossimo = i + 1 >= n ? 0 : i + 1;
     if (configurazione_.spazioSaltaDisabilitati) {
@@ -69,7 +77,8 @@ void RigaComandi::keyPress(int i, int& carattere)
     spazioPremuto = true;
 }
 
-void RigaComandi::keyDown(int i, int& codice)
+// Enter and the row's digits are taken; any other key is discarded.
+void RigaComandi::keyDown(int i, int codice)
 {
     if (tastoPremuto)
         return;
@@ -79,7 +88,6 @@ void RigaComandi::keyDown(int i, int& codice)
         if (cifra->second != ConfigurazioneRiga::nessunTasto)
             daiFuoco(cifra->second);
     } else {
-        codice = 0;
         return;
     }
     tastoPremuto = true;

@@ -15,6 +15,10 @@ enum class Origine { Tastiera, Mouse };
 
 struct ConfigurazioneRiga {
     static constexpr int nessunTasto = -1;
+    // The rows of the exercise windows: digits 1 to 8, main row or keypad, name keys 0 to 7;
+    // space skips disabled keys; a release leaves the key unselected.
+    static ConfigurazioneRiga esercizio(bool mouseProtetto);
+
     // The digit keys the row takes: key code -> index of the key that gets the focus
     // (nessunTasto: taken, but moves nothing). Enter is always taken.
     std::map<int, int> cifre{};
@@ -39,6 +43,8 @@ public:
     void collega(const tk::ControlArray<tk::OptionButton>& tasti);
     // The row whose guards a taken key also sets, and a mouse release clears.
     void setSuccessiva(RigaComandi* successiva) { successiva_ = successiva; }
+    // Clears the space-bar and key-down guards (the start window does so at each Activate).
+    void azzeraGuardie() { spazioPremuto = tastoPremuto = false; }
 
     // The guards, owned by the window through its rows.
     bool spazioPremuto = false;
@@ -48,8 +54,8 @@ public:
 private:
     void gotFocus(int i);
     void lostFocus(int i);
-    void keyDown(int i, int& codice);
-    void keyPress(int i, int& carattere);
+    void keyDown(int i, int codice);
+    void keyPress(int i, int carattere);
     void keyUp(int i);
     void mouseDown(int i);
     void mouseUp(int i);

@@ -1,6 +1,10 @@
 #pragma once
-// What the two exercise windows share: the outcome line and the results panel, the counts of
-// right and wrong answers, the answer times, and the two ways numbers become text.
+// The results of the exercise windows: the outcome line and the panel of counts and times, the
+// rules of the counts (they stop at the largest 16-bit value) and of the times (whole seconds on a
+// clock that only runs forward, shown up to "999").
+
+#include "toolkit/ControlArray.h"
+#include "toolkit/Controls.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -8,17 +12,8 @@
 #include <optional>
 
 namespace tk {
-class Control;
-class Label;
-class Window;
-} // namespace tk
-
-namespace testo {
-// Counters: a plain decimal integer, "4".
-QString contatore(qint16 valore);
-// Times: one leading space for a number that is not negative, " 12", a minus sign otherwise, "-3".
-QString conSegno(float valore);
-} // namespace testo
+class Form;
+}
 
 // Adds one, stopping at the largest 16-bit value instead of wrapping to a negative one.
 void incrementa(qint16& contatore);
@@ -26,19 +21,15 @@ void incrementa(qint16& contatore);
 // Whole seconds, rounded down, between two readings of the monotonic clock.
 float secondiTrascorsi(double inizio, double fine);
 
-// Lets a screen reader say how many things an area shows: "1 simbolo", "7 simboli".
-void riassumiArea(tk::Control& area, const QString& uno, const QString& molti);
-
+// The outcome line and the five values under their headings.
 struct PannelloRisultati {
-    tk::Label* LblEsito = nullptr;
-    tk::Label* LblOperazione = nullptr;
-    tk::Label* lblRisEsatte = nullptr;
-    tk::Label* lblRisErrate = nullptr;
-    tk::Label* LblTempoParziale = nullptr;
-    tk::Label* LblTempoTotale = nullptr;
+    explicit PannelloRisultati(tk::Form& finestra);
 
-    void bind(const tk::Window& finestra);
-    void clear() { *this = {}; }
+    tk::ControlRef<tk::Label> LblEsito, LblOperazione, lblRisEsatte, lblRisErrate, LblTempoParziale, LblTempoTotale;
+    tk::ControlArray<tk::Label> Label5;  // the headings
+
+    // A screen reader gives each value with its heading.
+    void descriviValori();
 };
 
 class Risultati {

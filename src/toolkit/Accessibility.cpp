@@ -1,6 +1,7 @@
 #include "Accessibility.h"
 
 #include "Controls.h"
+#include "Input.h"
 #include "Window.h"
 
 #include <QAccessibleWidget>
@@ -69,15 +70,30 @@ QAccessible::Role roleOf(Kind kind)
 
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
-    auto* widget = qobject_cast<QWidget*>(object);
-    auto* behind = dynamic_cast<ControlWidget*>(object);
-    if (!widget || !behind)
+    auto* widget = dynamic_cast<ControlWidget*>(object);
+    if (!widget)
         return nullptr;
-    Control& control = behind->control();
+    Control& control = widget->control();
     return new ControlAccessible(widget, control, roleOf(control.kind()));
 }
 
 } // namespace
+
+void summariseArea(Control& area, const QString& one, const QString& many)
+{
+    area.accessibleSummary = [&area, one, many] {
+        int shown = 0;
+        for (const Control* c : area.window().controls()) {
+            if (c->container() != &area || !c->isVisible())
+                continue;
+            if (c->kind() == Kind::Image)
+                shown += !static_cast<const Image*>(c)->picture().isNull();
+            else if (c->kind() == Kind::Label)
+                shown += !static_cast<const Label*>(c)->caption().isEmpty();
+        }
+        return QStringLiteral("%1 %2").arg(shown).arg(shown == 1 ? one : many);
+    };
+}
 
 void installAccessibility()
 {

@@ -1,6 +1,9 @@
 #pragma once
-// A control array bound by name: members keep their real indices, and an index the design does
-// not have is a programming error, not a silent off-by-one.
+// A form's controls and control arrays, each declared once as a member with its design name:
+// the form binds them when its window is built and lets them go when it is unloaded. A name or a
+// kind the window does not have stops the program at once, where it is bound. Arrays keep their
+// real indices, and an index the design does not have is a programming error, not a silent
+// off-by-one.
 
 #include "Window.h"
 
@@ -10,34 +13,82 @@
 
 namespace tk {
 
-template <class T>
-class ControlArray {
+class Form;
+
+class Binding {
 public:
-    void bind(const Window& window, const char* name)
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
+
+    const char* name() const { return name_; }
+    virtual void bind(const Window& window) = 0;
+    virtual void clear() = 0;
+
+protected:
+    Binding(Form& form, const char* name);
+    ~Binding() = default;
+    [[noreturn]] void missing(const Window& window, const char* what) const;
+
+private:
+    const char* name_;
+};
+
+// One control that is not a member of an array.
+template <class T>
+class ControlRef final : public Binding {
+public:
+    ControlRef(Form& form, const char* name) : Binding(form, name) {}
+
+    void bind(const Window& window) override
     {
-        members_.clear();
-        first_ = 0;
-        const QString wanted = QString::fromLatin1(name);
+        control_ = dynamic_cast<T*>(window.find(QString::fromLatin1(name())));
+        if (!control_)
+            missing(window, "control");
+    }
+    void clear() override { control_ = nullptr; }
+
+    T* get() const { return control_; }
+    T* operator->() const { return control_; }
+    T& operator*() const { return *control_; }
+    operator T*() const { return control_; }
+
+private:
+    T* control_ = nullptr;
+};
+
+template <class T>
+class ControlArray final : public Binding {
+public:
+    ControlArray(Form& form, const char* name) : Binding(form, name) {}
+
+    void bind(const Window& window) override
+    {
+        clear();
+        const QString wanted = QString::fromLatin1(name());
         int low = 0, high = -1;
-        for (Control* c : window.controls()) {
+        for (const Control* c : window.controls()) {
             if (c->name() != wanted || c->index() < 0)
                 continue;
-            if (high < low) {
-                low = high = c->index();
-            } else {
-                low = std::min(low, c->index());
-                high = std::max(high, c->index());
-            }
+            low = high < low ? c->index() : std::min(low, c->index());
+            high = std::max(high, c->index());
         }
         if (high < low)
-            return;
+            missing(window, "control array");
         first_ = low;
         members_.assign(static_cast<std::size_t>(high - low + 1), nullptr);
         for (Control* c : window.controls())
-            if (c->name() == wanted && c->index() >= 0)
-                members_[static_cast<std::size_t>(c->index() - low)] = dynamic_cast<T*>(c);
+            if (c->name() == wanted && c->index() >= 0) {
+                T* member = dynamic_cast<T*>(c);
+                if (!member)
+                    missing(window, "control array of this kind");
+                members_[static_cast<std::size_t>(c->index() - low)] = member;
+            }
     }
-    void clear() { members_.clear(); }
+    void clear() override
+    {
+        members_.clear();
+        first_ = 0;
+    }
 
     bool has(int index) const
     {
@@ -46,7 +97,7 @@ public:
     T* operator[](int index) const
     {
         if (!has(index))
-            qFatal("control array: no member %d", index);
+            qFatal("control array %s: no member %d", name(), index);
         return members_[static_cast<std::size_t>(index - first_)];
     }
     int lowerBound() const { return first_; }

@@ -1,6 +1,8 @@
 #pragma once
-// The control kinds a window is built from. Geometry is kept in twips, relative to the
-// control's container, and turned into pixels in one place.
+// The control kinds a window is built from, with their classic settings. Geometry is kept in
+// twips, relative to the control's container, and turned into pixels in one place. Each control
+// owns a private widget (Input.cpp) that turns Qt's input into its events and paints it from
+// these settings (Painting.cpp).
 
 #include "LayoutTable.h"
 
@@ -18,12 +20,10 @@ class Window;
 // The classic events of a control; each receives the control's index in its array.
 struct ControlEvents {
     std::function<void(int index)> gotFocus, lostFocus, keyUp, mouseDown, mouseUp, click, timer;
-    std::function<void(int index, int& keyCode)> keyDown;
-    std::function<void(int index, int& charCode)> keyPress;
+    std::function<void(int index, int keyCode)> keyDown;
+    std::function<void(int index, int charCode)> keyPress;
 };
 
-// A control of a window, with the classic settings. Its on-screen widget is its own business:
-// Qt owns it as a child of the container's widget; timers have none.
 class Control {
 public:
     virtual ~Control() = default;
@@ -45,6 +45,8 @@ public:
     double height() const { return twips_.height(); }
     // Moves and sizes in one operation, in twips relative to the container.
     void move(double left, double top, double width, double height);
+    // Only the width, as a docked panel or the curtain changes it.
+    void setWidth(double width) { move(left(), top(), width, height()); }
 
     // The control's own Enabled and Visible settings (a disabled frame leaves its keys' settings alone).
     virtual bool isEnabled() const;
@@ -53,11 +55,11 @@ public:
     void setVisible(bool visible);
 
     bool takesFocus() const { return kind_ == Kind::OptionButton; }
+    int tabIndex() const { return tabIndex_; }
 
     // Follows the window's scale (below 1 only on a window smaller than its design): fonts and
     // pictures shrink with the layout.
     void rescale();
-    int tabIndex() const { return tabIndex_; }
 
     // What a screen reader says of the control beyond its caption.
     void setAccessibleDescription(const QString& description);
@@ -70,7 +72,7 @@ public:
 
 protected:
     Control(Window& window, const ControlSpec& spec, Control* container);
-    // The widget is created by the kind, as a child of parentWidget(); with a font, at the scale.
+    // The widget is made by the kind, as a child of parentWidget(); with a font, at the window's scale.
     void setWidget(QWidget* widget, const std::optional<FontSpec>& font = std::nullopt);
     QWidget* parentWidget() const;
     // Places the widget from the twips geometry.
@@ -145,7 +147,7 @@ private:
     bool selected_ = false;
 };
 
-// Shows its picture at the picture's own size from its top-left corner: never scaled, and never
+// Shows its picture at the picture's own size from its top-left corner: never scaled up, and never
 // clipped to the cell (the widget grows to hold a larger picture).
 class Image final : public Control {
 public:
@@ -210,14 +212,5 @@ private:
 QFont fontFor(const std::optional<FontSpec>& spec, double scale = 1.0);
 // A picture's size at a scale of the window's.
 QSize scaledSize(const QPixmap& picture, double scale);
-
-// Implemented by the widget behind every control: the way back from a widget to its control.
-class ControlWidget {
-public:
-    virtual Control& control() const = 0;
-
-protected:
-    ~ControlWidget() = default;
-};
 
 } // namespace tk

@@ -4,6 +4,16 @@
 
 namespace tk {
 
+Binding::Binding(Form& form, const char* name) : name_(name)
+{
+    form.bindings_.push_back(this);
+}
+
+void Binding::missing(const Window& window, const char* what) const
+{
+    qFatal("%s: the layout has no %s named %s", qPrintable(window.objectName()), what, name_);
+}
+
 Form::Form(Runtime& runtime, const WindowSpec& spec) : runtime_(runtime), spec_(spec) {}
 
 Form::~Form()
@@ -18,39 +28,43 @@ void Form::load()
 {
     if (window_ || loading_)
         return;
-    Runtime::Scope scope(runtime_);
-    loading_ = true;
-    shownBefore_ = false;
-    window_ = new Window(runtime_, spec_, *this);
-    bind(*window_);
-    Load();
-    loading_ = false;
+    runtime_.raise([this] {
+        loading_ = true;
+        shownBefore_ = false;
+        window_ = new Window(runtime_, spec_, *this);
+        for (Binding* binding : bindings_)
+            binding->bind(*window_);
+        connectEvents();
+        Load();
+        loading_ = false;
+    });
 }
 
 void Form::show()
 {
-    Runtime::Scope scope(runtime_);
-    load();
-    if (!window_)
-        return;
-    if (!window_->isVisible()) {
-        // A window opens with the focus somewhere: the first control in tab order that can take it.
-        if (!window_->focusedControl())
-            window_->repairFocus();
-        if (!shownBefore_) {
-            shownBefore_ = true;
-            // Centred for when the user restores it; it opens maximised.
-            if (const QScreen* screen = window_->screen()) {
-                const QRect area = screen->availableGeometry();
-                window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    runtime_.raise([this] {
+        load();
+        if (!window_)
+            return;
+        if (!window_->isVisible()) {
+            // A window opens with the focus somewhere: the first control in tab order that can take it.
+            if (!window_->focusedControl())
+                window_->settleFocus();
+            if (!shownBefore_) {
+                shownBefore_ = true;
+                // Centred for when the user restores it; it opens maximised.
+                if (const QScreen* screen = window_->screen()) {
+                    const QRect area = screen->availableGeometry();
+                    window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+                }
+                window_->showMaximized();
+            } else {
+                window_->show();
             }
-            window_->showMaximized();
-        } else {
-            window_->show();
         }
-    }
-    window_->activateWindow();
-    runtime_.activate(*this);
+        window_->activateWindow();
+        runtime_.activate(*this);
+    });
 }
 
 void Form::hide()
@@ -65,17 +79,19 @@ void Form::unload()
 {
     if (!window_ || unloading_)
         return;
-    Runtime::Scope scope(runtime_);
-    unloading_ = true;
-    Unload();
-    if (Window* window = window_) {
-        window_ = nullptr;
-        window->detach();
-        unbind();
-        window->deleteLater();
-    }
-    runtime_.forget(*this);
-    unloading_ = false;
+    runtime_.raise([this] {
+        unloading_ = true;
+        Unload();
+        if (Window* window = window_) {
+            window_ = nullptr;
+            window->detach();
+            for (Binding* binding : bindings_)
+                binding->clear();
+            window->deleteLater();
+        }
+        runtime_.forget(*this);
+        unloading_ = false;
+    });
     if (onUnloaded)
         onUnloaded();
 }

@@ -4,13 +4,14 @@
 // Loading runs Load each time; unloading destroys the on-screen window but keeps the object.
 
 #include "ControlArray.h"
-#include "Runtime.h"
 #include "LayoutTable.h"
+#include "Runtime.h"
 #include "Window.h"
 
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
 namespace tk {
 
@@ -40,9 +41,8 @@ public:
 protected:
     Runtime& runtime() const { return runtime_; }
 
-    // Binds the form's control arrays after the window is built, and releases them after unloading.
-    virtual void bind(Window& window) = 0;
-    virtual void unbind() = 0;
+    // Hooks the program's handlers onto the freshly bound controls, before Load.
+    virtual void connectEvents() {}
 
     virtual void Load() {}
     virtual void Activate() {}
@@ -50,6 +50,7 @@ protected:
     virtual void Unload() {}
 
 private:
+    friend class Binding;
     friend class Runtime;
     void raiseActivate();
 
@@ -60,6 +61,7 @@ private:
     Runtime& runtime_;
     const WindowSpec& spec_;
     QPointer<Window> window_;
+    std::vector<Binding*> bindings_;
     bool loading_ = false;
     bool unloading_ = false;
     bool shownBefore_ = false;

@@ -43,36 +43,26 @@ void Runtime::forget(Form& form)
         activeForm_ = nullptr;
 }
 
-Runtime::Scope::Scope(Runtime& runtime) : runtime_(runtime)
-{
-    ++runtime_.depth_;
-}
-
-Runtime::Scope::~Scope()
-{
-    if (--runtime_.depth_ == 0)
-        runtime_.endOfEvent();
-}
-
-void Runtime::requestFocusRepair(Window& window)
+void Runtime::settleFocusLater(Window& window)
 {
     if (depth_ == 0) {
-        window.repairFocus();
+        raise([&window] { window.settleFocus(); });
         return;
     }
-    if (std::find(pendingRepairs_.begin(), pendingRepairs_.end(), &window) == pendingRepairs_.end())
-        pendingRepairs_.emplace_back(&window);
+    if (std::find(unsettled_.begin(), unsettled_.end(), &window) == unsettled_.end())
+        unsettled_.emplace_back(&window);
 }
 
 void Runtime::endOfEvent()
 {
-    // A repair runs focus handlers, which may ask for further repairs: the loop takes them too.
+    // Settling raises focus events, whose handlers may move the focus again: the loop takes those
+    // too, one event at a time, until the focus rests.
     ++depth_;
-    while (!pendingRepairs_.empty()) {
-        QPointer<Window> window = pendingRepairs_.front();
-        pendingRepairs_.erase(pendingRepairs_.begin());
+    while (!unsettled_.empty()) {
+        QPointer<Window> window = unsettled_.front();
+        unsettled_.erase(unsettled_.begin());
         if (window)
-            window->repairFocus();
+            window->settleFocus();
     }
     --depth_;
 }

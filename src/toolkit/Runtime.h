@@ -1,6 +1,7 @@
 #pragma once
-// What every window of a program shares: the services, which window is the active one,
-// and the scope of one event, at whose end focus left on an unusable control is moved on.
+// What every window of a program shares: the services, the keyboard, which window is the active
+// one, and the one place where an event of the program's is raised. Focus events wait for the end
+// of the event in hand, as the classic toolkits queue them.
 
 #include "Keyboard.h"
 #include "Services.h"
@@ -33,20 +34,19 @@ public:
     void activate(Form& form);
     void forget(Form& form);
 
-    // Marks one event being handled; scopes nest.
-    class Scope {
-    public:
-        explicit Scope(Runtime& runtime);
-        ~Scope();
-        Scope(const Scope&) = delete;
-        Scope& operator=(const Scope&) = delete;
+    // Runs one event's handling. Events raised inside it nest; the focus settles once the
+    // outermost is over.
+    template <class Handling>
+    void raise(const Handling& handling)
+    {
+        ++depth_;
+        handling();
+        if (--depth_ == 0)
+            endOfEvent();
+    }
 
-    private:
-        Runtime& runtime_;
-    };
-
-    // Focus is checked once the event is handled, not after every enable or hide inside it.
-    void requestFocusRepair(Window& window);
+    // The window's focus settles at the end of the event in hand, or now between events.
+    void settleFocusLater(Window& window);
 
 private:
     void endOfEvent();
@@ -57,7 +57,7 @@ private:
     bool manualTimers_ = false;
     Form* activeForm_ = nullptr;
     int depth_ = 0;
-    std::vector<QPointer<Window>> pendingRepairs_;
+    std::vector<QPointer<Window>> unsettled_;
 };
 
 } // namespace tk

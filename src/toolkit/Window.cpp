@@ -1,7 +1,6 @@
 #include "Window.h"
 
 #include "Keys.h"
-#include "Runtime.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -103,6 +102,18 @@ double Window::outerWidth() const
     return frameGeometry().width() * double(twipsPerPixel);
 }
 
+Control* Window::controlOf(QWidget* widget) const
+{
+    if (!widget || widget == this)
+        return nullptr;
+    for (Control* c : tabOrder_)
+        if (c->widget() == widget)
+            return c;
+    return nullptr;
+}
+
+// ---- Focus
+
 bool Window::canTakeFocus(const Control& control) const
 {
     const QWidget* w = control.widget();
@@ -114,91 +125,62 @@ bool Window::giveFocus(Control& control)
     if (detached_ || !canTakeFocus(control))
         return false;
     control.widget()->setFocus(Qt::OtherFocusReason);
-    syncFocus();
+    focusMayHaveMoved();
     return true;
 }
 
-Control* Window::controlOf(QWidget* widget) const
-{
-    if (!widget || widget == this)
-        return nullptr;
-    for (Control* c : tabOrder_)
-        if (c->widget() == widget)
-            return c;
-    return nullptr;
-}
-
-void Window::syncFocus()
-{
-    // Handlers may move the focus again; a few rounds settle it.
-    for (int round = 0; round < 8 && !detached_; ++round) {
-        Control* now = controlOf(focusWidget());
-        // Qt dropping the focus is not a move: repairFocus decides where it goes, if anywhere.
-        if (!now)
-            return;
-        stranded_ = false;
-        if (now == focused_)
-            return;
-        Control* old = std::exchange(focused_, now);
-        if (now)
-            lastFocused_ = now;
-        if (old) {
-            old->widget()->update();
-            if (old->on.lostFocus)
-                old->on.lostFocus(old->index());
-        }
-        if (now) {
-            now->widget()->update();
-            if (now->on.gotFocus)
-                now->on.gotFocus(now->index());
-        }
-    }
-}
-
-void Window::controlStateChanged()
+void Window::focusMayHaveMoved()
 {
     if (!detached_)
-        runtime_.requestFocusRepair(*this);
+        runtime_.settleFocusLater(*this);
 }
 
-void Window::repairFocus()
+// Where the program's focus belongs now; moves Qt's focus there when it is elsewhere.
+Control* Window::focusTarget()
 {
-    if (detached_)
-        return;
-    Control* current = controlOf(focusWidget());
-    if (current && canTakeFocus(*current)) {
-        syncFocus();
-        return;
-    }
+    stranded_ = false;
+    if (Control* current = controlOf(focusWidget()); current && canTakeFocus(*current))
+        return current;
     if (focused_ && canTakeFocus(*focused_)) {
-        // Its frame is enabled again: the stranded key takes the keys again.
-        stranded_ = false;
         focused_->widget()->setFocus(Qt::OtherFocusReason);
-        return;
+        return focused_;
     }
     // A key whose frame was disabled under it stays where the user is: it keeps the focus and
     // its highlight, while Qt's focus rests on the window. Moving on from there is the user's.
     if (focused_ && focused_->isEnabled() && focused_->widget()->isVisibleTo(this)) {
         stranded_ = true;
         setFocus(Qt::OtherFocusReason);
-        return;
+        return focused_;
     }
+    // A key disabled or hidden under the focus hands it on, in tab order.
     const auto n = static_cast<std::ptrdiff_t>(tabOrder_.size());
-    const auto last = std::find(tabOrder_.begin(), tabOrder_.end(), lastFocused_);
-    const std::ptrdiff_t from = last == tabOrder_.end() ? -1 : last - tabOrder_.begin();
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), focused_);
+    const std::ptrdiff_t from = at == tabOrder_.end() ? -1 : at - tabOrder_.begin();
     for (std::ptrdiff_t step = 1; step <= n; ++step) {
         Control* next = tabOrder_[static_cast<std::size_t>((from + step + n) % n)];
         if (canTakeFocus(*next)) {
             next->widget()->setFocus(Qt::OtherFocusReason);
-            syncFocus();
-            return;
+            return next;
         }
     }
-    // Nothing can take the focus.
-    if (Control* old = std::exchange(focused_, nullptr)) {
+    return nullptr;
+}
+
+void Window::settleFocus()
+{
+    if (detached_)
+        return;
+    Control* target = focusTarget();
+    if (target == focused_)
+        return;
+    Control* old = std::exchange(focused_, target);
+    if (old) {
         old->widget()->update();
-        if (old->on.lostFocus)
-            old->on.lostFocus(old->index());
+        raise(old->on.lostFocus, old->index());
+    }
+    if (target) {
+        target->widget()->update();
+        raise(target->on.gotFocus, target->index());
     }
 }
 
@@ -209,6 +191,16 @@ void Window::focusFirstAvailable()
             return;
 }
 
+bool Window::focusNextPrevChild(bool next)
+{
+    if (!stranded_)
+        return QWidget::focusNextPrevChild(next);
+    runtime_.raise([this] { focusFirstAvailable(); });
+    return true;
+}
+
+// ---- Keys
+
 void Window::handleKeyPress(const QKeyEvent& event)
 {
     if (detached_)
@@ -216,23 +208,20 @@ void Window::handleKeyPress(const QKeyEvent& event)
     const Keyboard::Press press = runtime_.keyboard().press(*this, event);
     if (press == Keyboard::Press::Dropped || !focused_)
         return;
-    Runtime::Scope scope(runtime_);
     if (stranded_) {
         // Nothing acts on a stranded key; the keys that move lead back to the first available key.
         const int code = vk::fromEvent(event);
         const bool moves = code == vk::Space || (code >= vk::Digit0 && code <= vk::Digit0 + 9)
                            || (code >= vk::Numpad0 && code <= vk::Numpad0 + 9);
         if (press == Keyboard::Press::First && moves)
-            focusFirstAvailable();
+            runtime_.raise([this] { focusFirstAvailable(); });
         return;
     }
+    // KeyPress goes to the key that took KeyDown, even if KeyDown moved the focus.
     Control& target = *focused_;
-    int code = vk::fromEvent(event);
-    if (target.on.keyDown)
-        target.on.keyDown(target.index(), code);
-    int character = vk::charFromEvent(event);
-    if (character != 0 && target.on.keyPress && !detached_)
-        target.on.keyPress(target.index(), character);
+    raise(target.on.keyDown, target.index(), vk::fromEvent(event));
+    if (const int character = vk::charFromEvent(event); character != 0)
+        raise(target.on.keyPress, target.index(), character);
 }
 
 void Window::handleKeyRelease(const QKeyEvent& event)
@@ -243,11 +232,8 @@ void Window::handleKeyRelease(const QKeyEvent& event)
 
 void Window::keyReleased()
 {
-    if (detached_ || stranded_ || !focused_)
-        return;
-    Runtime::Scope scope(runtime_);
-    if (focused_->on.keyUp)
-        focused_->on.keyUp(focused_->index());
+    if (!stranded_ && focused_)
+        raise(focused_->on.keyUp, focused_->index());
 }
 
 void Window::keyPressEvent(QKeyEvent* event)
@@ -262,14 +248,7 @@ void Window::keyReleaseEvent(QKeyEvent* event)
     handleKeyRelease(*event);
 }
 
-bool Window::focusNextPrevChild(bool next)
-{
-    if (!stranded_)
-        return QWidget::focusNextPrevChild(next);
-    Runtime::Scope scope(runtime_);
-    focusFirstAvailable();
-    return true;
-}
+// ---- The window's own events
 
 void Window::detach()
 {
@@ -294,29 +273,21 @@ void Window::resizeEvent(QResizeEvent* event)
     for (Control* c : controls_)
         if (c->kind() == Kind::Panel)
             static_cast<Panel*>(c)->redock();
-    if (!detached_) {
-        Runtime::Scope scope(runtime_);
-        host_.windowResized();
-    }
+    raise([this] { host_.windowResized(); });
 }
 
 void Window::closeEvent(QCloseEvent* event)
 {
     // Closing is unloading, which the form does itself, in its own order.
     event->ignore();
-    if (!detached_) {
-        Runtime::Scope scope(runtime_);
-        host_.windowCloseRequested();
-    }
+    raise([this] { host_.windowCloseRequested(); });
 }
 
 void Window::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !detached_) {
-        Runtime::Scope scope(runtime_);
-        host_.windowActivated();
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        raise([this] { host_.windowActivated(); });
 }
 
 void Window::paintEvent(QPaintEvent* event)

@@ -1,18 +1,19 @@
 #pragma once
 // A top-level window built from a layout table. It keeps the collection of all its controls,
-// tracks which control has the focus as the program sees it, and reports its own events.
+// tracks which control has the focus as the program sees it, routes keys to that control, and
+// raises every event of the program's.
 
 #include "Controls.h"
 #include "LayoutTable.h"
+#include "Runtime.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace tk {
-
-class Runtime;
 
 class WindowHost {
 public:
@@ -35,10 +36,6 @@ public:
     // Every control, each array member and each control inside a frame once, in table order.
     const std::vector<Control*>& controls() const { return controls_; }
     Control* find(const QString& name, int index = -1) const;
-    template <class T> T* control(const char* name, int index = -1) const
-    {
-        return dynamic_cast<T*>(find(QString::fromLatin1(name), index));
-    }
 
     // The client area in twips.
     double innerWidth() const { return width() * double(twipsPerPixel); }
@@ -49,6 +46,19 @@ public:
     // the two ratios of the client area to the design, so that what fits the design fits here.
     double scale() const { return scale_; }
 
+    // Raises one event of the program's, in its own event scope; nothing once the window is
+    // unloaded, nor when the program handles no such event.
+    template <class Handler, class... Args>
+    void raise(const Handler& handler, Args... args)
+    {
+        if constexpr (std::is_constructible_v<bool, const Handler&>) {
+            if (!handler)
+                return;
+        }
+        if (!detached_)
+            runtime_.raise([&] { handler(args...); });
+    }
+
     // The control that holds the focus within this window, whether or not the window is active.
     Control* focusedControl() const { return focused_; }
     // Gives the focus to a control that can take it; returns false otherwise.
@@ -56,15 +66,13 @@ public:
     bool canTakeFocus(const Control& control) const;
     // The controls that take the focus, in tab order.
     const std::vector<Control*>& tabOrder() const { return tabOrder_; }
-
-    // Called by controls after their enabled or visible state changed.
-    void controlStateChanged();
-    // Raises LostFocus/GotFocus when the focused control changed.
-    void syncFocus();
-    // Moves the focus off a control that can no longer hold it, to the next in tab order.
-    void repairFocus();
     // The focused key's frame was disabled under it: the key keeps the focus but takes no keys.
     bool isStranded() const { return stranded_; }
+    // Qt's focus, or what can hold it, may have changed: GotFocus and LostFocus follow once the
+    // event in hand is over.
+    void focusMayHaveMoved();
+    // Settles the program's focus on where it can be, raising LostFocus and GotFocus.
+    void settleFocus();
 
     // Keys reaching the window's widgets, turned into KeyDown/KeyPress for the focused control.
     void handleKeyPress(const QKeyEvent& event);
@@ -90,6 +98,7 @@ private:
     std::unique_ptr<Control> create(const ControlSpec& spec, Control* container);
     void stack();
     Control* controlOf(QWidget* widget) const;
+    Control* focusTarget();
     void focusFirstAvailable();
 
     Runtime& runtime_;
@@ -100,7 +109,6 @@ private:
     std::vector<Control*> controls_;
     std::vector<Control*> tabOrder_;
     Control* focused_ = nullptr;
-    Control* lastFocused_ = nullptr;
     // The focused key's frame was disabled under it: it keeps the focus and the highlight, Qt's
     // focus rests on the window itself, and the key takes no keys.
     bool stranded_ = false;

@@ -1,0 +1,79 @@
+#pragma once
+// What the two exercise windows share: the five command keys and their row, the proportional
+// layout, the results panel with its counts and times, and the way back to the start window.
+// Each exercise adds only its own rules: how it sets up and draws a set, what its first two keys
+// ("Conta" and "Ricomincia", in an order of its own) do, and when an answer is right.
+
+#include "Globali.h"
+#include "Proporzioni.h"
+#include "Risultati.h"
+#include "RigaComandi.h"
+#include "toolkit/Form.h"
+
+#include <functional>
+
+class FrmFigure;
+
+// What an exercise window is handed when it is created: it never reaches into the start window.
+struct Dipendenze {
+    const Globali& globali;
+    FrmFigure& figure;
+    std::function<void()> mostraInizio;
+};
+
+class FinestraEsercizio : public tk::Form {
+public:
+    // The keys both windows have at the same index.
+    enum TastoComune { Verifica = 2, Avanti = 3, Esci = 4 };
+
+    tk::ControlArray<tk::OptionButton> Option1{*this, "Option1"};
+    PannelloRisultati pannello{*this};
+
+    const Risultati& risultati() const { return risultati_; }
+    RigaComandi& riga() { return riga_; }
+    const Proporzioni& proporzioni() const { return proporzioni_; }
+
+    // The command of key `indice`: "Verifica", "Avanti" and "Esci" here, the first two keys the
+    // exercise's; any other index does nothing.
+    void eseguiComando(int indice);
+
+protected:
+    // areaSimboli: the frame of the symbols. mouseProtetto: a second mouse press before a release
+    // does nothing.
+    FinestraEsercizio(tk::Runtime& runtime, const tk::WindowSpec& layout, Dipendenze dipendenze,
+                      const char* areaSimboli, bool mouseProtetto);
+
+    const Globali& globali() const { return dipendenze_.globali; }
+    FrmFigure& figure() const { return dipendenze_.figure; }
+    // The time of day, which seeds the generator.
+    float oraDelGiorno() const;
+    // The answer's time starts now (oraInizio), on the monotonic clock.
+    void segnaInizio();
+
+    // The exercise's own parts.
+    virtual void avvio() = 0;  // Load, once the proportions are recorded
+    virtual void nuovoEsercizio() = 0;
+    virtual void comandoProprio(int indice) = 0;
+    virtual bool rispostaEsatta() const = 0;
+
+    // "Conta" and "Ricomincia" on, "Verifica", "Avanti" and "Esci" off.
+    virtual void abilitaRisposta();
+    // Only "Avanti" and "Esci" on.
+    void abilitaProseguimento();
+    // The outcome and the count, the keys for going on, the time.
+    void verificaRisposta();
+
+    void connectEvents() override;
+
+private:
+    void Load() final;
+    void Resize() final;
+    void Unload() final;
+    double ora() const;
+
+    Dipendenze dipendenze_;
+    const char* areaSimboli_;
+    RigaComandi riga_;
+    Proporzioni proporzioni_;
+    Risultati risultati_;
+};

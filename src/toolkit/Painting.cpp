@@ -1,0 +1,145 @@
+#include "Painting.h"
+
+#include "Controls.h"
+#include "Window.h"
+
+#include <QIcon>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace tk {
+
+namespace {
+
+// Classic 3-D edges: raised for a key at rest, sunken for a key held down.
+void drawBevel(QPainter& p, const QRect& r, bool sunken)
+{
+    const QColor light(255, 255, 255), face(223, 223, 223), shadow(128, 128, 128), dark(0, 0, 0);
+    const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
+    auto edge = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(x0 + inset, y1 - inset, x0 + inset, y0 + inset);
+        p.drawLine(x0 + inset, y0 + inset, x1 - inset, y0 + inset);
+        p.setPen(bottomRight);
+        p.drawLine(x1 - inset, y0 + inset, x1 - inset, y1 - inset);
+        p.drawLine(x1 - inset, y1 - inset, x0 + inset, y1 - inset);
+    };
+    if (sunken) {
+        edge(0, dark, light);
+        edge(1, shadow, face);
+    } else {
+        edge(0, light, dark);
+        edge(1, face, shadow);
+    }
+}
+
+// At the design scale a picture is drawn pixel for pixel; below it, smoothly shrunk.
+void drawPicture(QPainter& p, const QPoint& corner, const QPixmap& picture, double scale)
+{
+    if (scale >= 1) {
+        p.drawPixmap(corner, picture);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRect(corner, scaledSize(picture, scale)), picture);
+}
+
+} // namespace
+
+void paintFrame(QPainter& p, const QRect& r, const Frame& frame)
+{
+    p.fillRect(r, frame.backColor());
+    if (!frame.hasBorder() || r.width() < 2 || r.height() < 2)
+        return;
+    // Etched: a shadow line with a light line one pixel inside and below it.
+    const int w = r.width(), h = r.height();
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(0, 0, w - 2, h - 2);
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(1, 1, w - 3, 1);
+    p.drawLine(1, 1, 1, h - 3);
+    p.drawLine(0, h - 1, w - 1, h - 1);
+    p.drawLine(w - 1, 0, w - 1, h - 1);
+}
+
+void paintLabel(QPainter& p, const QRect& r, const Label& label)
+{
+    if (!label.isTransparent())
+        p.fillRect(r, label.backColor());
+    if (label.caption().isEmpty())
+        return;
+    p.setPen(label.foreColor());
+    p.drawText(r, int(Qt::AlignTop | label.alignment() | Qt::TextWordWrap), label.caption());
+}
+
+void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus)
+{
+    const QRect r = widget.rect();
+    p.fillRect(r, button.backColor());
+    if (r.width() < 4 || r.height() < 4)
+        return;
+    const bool selected = button.isSelected();
+    drawBevel(p, r, selected);
+    // A key in a disabled frame keeps its look; only its own Enabled setting greys it.
+    const bool enabled = button.isEnabled();
+    const QPoint shift = selected ? QPoint(1, 1) : QPoint(0, 0);
+
+    if (const QPixmap picture = button.picture(); !picture.isNull()) {
+        const double scale = button.window().scale();
+        const QSize size = scaledSize(picture, scale);
+        const QPoint corner((r.width() - size.width()) / 2, (r.height() - size.height()) / 2);
+        p.save();
+        p.setClipRect(r.adjusted(2, 2, -2, -2));
+        if (enabled) {
+            drawPicture(p, corner + shift, picture, scale);
+        } else {
+            QStyleOption option;
+            option.initFrom(&widget);
+            drawPicture(p, corner + shift, widget.style()->generatedIconPixmap(QIcon::Disabled, picture, &option),
+                        scale);
+        }
+        p.restore();
+    } else if (!button.caption().isEmpty()) {
+        const QRect inner = r.adjusted(4, 4, -4, -4).translated(shift);
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        if (enabled) {
+            p.setPen(button.foreColor());
+            p.drawText(inner, flags, button.caption());
+        } else {
+            p.setPen(QColor(255, 255, 255));
+            p.drawText(inner.translated(1, 1), flags, button.caption());
+            p.setPen(QColor(128, 128, 128));
+            p.drawText(inner, flags, button.caption());
+        }
+    }
+
+    if (hasFocus) {
+        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
+void paintImage(QPainter& p, const Image& image)
+{
+    if (const QPixmap picture = image.picture(); !picture.isNull())
+        drawPicture(p, QPoint(0, 0), picture, image.window().scale());
+}
+
+void paintPanel(QPainter& p, const QRect& r, const Panel& panel)
+{
+    p.fillRect(r, panel.backColor());
+}
+
+void paintShape(QPainter& p, const QRect& r, const Shape& shape)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    const double half = shape.outlineWidth() / 2.0;
+    const QRectF bounds = QRectF(r).adjusted(half, half, -half, -half);
+    const double radius = std::min(bounds.width(), bounds.height()) / 6.0;
+    p.setPen(QPen(shape.outlineColor(), shape.outlineWidth()));
+    p.setBrush(shape.fillColor());
+    p.drawRoundedRect(bounds, radius, radius);
+}
+
+} // namespace tk

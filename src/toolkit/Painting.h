@@ -1,0 +1,23 @@
+#pragma once
+// How each kind of control looks, painted from its settings alone.
+
+#include <QPainter>
+
+namespace tk {
+
+class Frame;
+class Image;
+class Label;
+class OptionButton;
+class Panel;
+class Shape;
+
+void paintFrame(QPainter& p, const QRect& r, const Frame& frame);
+void paintLabel(QPainter& p, const QRect& r, const Label& label);
+// The widget gives the style that greys a disabled key's picture.
+void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus);
+void paintImage(QPainter& p, const Image& image);
+void paintPanel(QPainter& p, const QRect& r, const Panel& panel);
+void paintShape(QPainter& p, const QRect& r, const Shape& shape);
+
+} // namespace tk
