@@ -7,30 +7,36 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUANTELLA_WERROR=ON
 
 all: build
 
+# Installs the Debian packages that are missing; run, test, sanitize and bench start with it.
 deps:
 	@scripts/install-deps
 
-build: deps
+# Builds with what is installed: on other systems, with Qt 6.4 or later already there.
+build:
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: deps
+	@$(MAKE) --no-print-directory build
 	$(BUILD)/quantella
 
 # The whole suite on the plain build, then the in-process suites (the long random run among them)
 # on a build with AddressSanitizer, UBSan and LeakSanitizer.
-test: build sanitize-build
+test: deps
+	@$(MAKE) --no-print-directory build sanitize-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-sanitize-build: deps
-	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUANTELLA_WERROR=ON -DQUANTELLA_SANITIZE=ON >/dev/null
+sanitize-build:
+	@cmake -S . -B build-sanitize $(CMAKE_FLAGS) -DQUANTELLA_SANITIZE=ON >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 
-sanitize: sanitize-build
+sanitize: deps
+	@$(MAKE) --no-print-directory sanitize-build
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: deps
+	@$(MAKE) --no-print-directory build
 	@cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	bench/run $(BUILD)
 
