@@ -81,6 +81,17 @@ void Keyboard::flush()
         release.window->keyReleased();
 }
 
+void Keyboard::windowActivated(const Window& window)
+{
+    for (auto it = down_.begin(); it != down_.end();) {
+        const bool identified = (it->first & 0x80000000u) == 0;  // by its keycode, which X can be asked about
+        if (it->second != &window && !(identified && heldOnServer(it->first)))
+            it = down_.erase(it);
+        else
+            ++it;
+    }
+}
+
 bool Keyboard::enableDetectableAutoRepeat()
 {
 #if QT_CONFIG(xcb)
@@ -97,6 +108,23 @@ bool Keyboard::enableDetectableAutoRepeat()
     std::free(error);
     return enabled;
 #else
+    return false;
+#endif
+}
+
+bool Keyboard::heldOnServer(quint32 keycode)
+{
+#if QT_CONFIG(xcb)
+    const auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || keycode > 255)
+        return false;
+    xcb_query_keymap_reply_t* reply = xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
+    const bool held = reply && (reply->keys[keycode / 8] & (1u << (keycode % 8)));
+    std::free(reply);
+    return held;
+#else
+    Q_UNUSED(keycode);
     return false;
 #endif
 }

@@ -34,9 +34,15 @@ public:
     void release(Window& window, const QKeyEvent& event);
     // Settles a held-back release now, as if the wait were over.
     void flush();
+    // A window became the active one: keys another window saw go down and that are no longer held
+    // (their release went nowhere, as when that window hid before it came) are forgotten. Keys
+    // still held stay: X11 goes on repeating them into the new window.
+    void windowActivated(const Window& window);
 
     // Asks the X server, where there is one, to report a held key as presses only.
     static bool enableDetectableAutoRepeat();
+    // Whether the X server, where there is one, has this key (an XKB keycode) held down now.
+    static bool heldOnServer(quint32 keycode);
 
 private:
     struct Release {

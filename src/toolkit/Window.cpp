@@ -286,8 +286,10 @@ void Window::closeEvent(QCloseEvent* event)
 void Window::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+        runtime_.keyboard().windowActivated(*this);
         raise([this] { host_.windowActivated(); });
+    }
 }
 
 void Window::paintEvent(QPaintEvent* event)
