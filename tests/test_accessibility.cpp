@@ -30,7 +30,7 @@ private slots:
         t.start();
         FrmInizio& f = t->frmInizio();
         const QStringList expected{"Dall'insieme ai simboli grafici", "Dai simboli grafici all'insieme",
-                                   "Fino a 5", "Fino a 10", "Oltre 10", "Vai", "Reimposta", "Esci"};
+                                   "Fino a cinque", "Fino a dieci", "Oltre dieci", "Vai", "Reimposta", "Esci"};
         QStringList names;
         for (const auto* row : {&f.Option1, &f.Option2, &f.Option3})
             for (int i = row->lowerBound(); i <= row->upperBound(); ++i) {

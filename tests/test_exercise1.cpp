@@ -2,6 +2,7 @@
 // the command keys, and what a new visit keeps.
 
 #include "Drive.h"
+#include "screen/Testo.h"
 
 #include <QtTest>
 
@@ -431,6 +432,51 @@ private slots:
         QCOMPARE(f.risultati().risposteEsatte + f.risultati().risposteErrate >= 32767, true);
         QVERIFY(f.risultati().risposteErrate > 0);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("32767"));
+    }
+
+    // Aloud: each symbol added says the new count, by "Conta" or by a click on an object;
+    // "Ricomincia" hushes the voice; "Verifica" says the outcome the screen shows.
+    void saysTheCountsAndTheOutcome()
+    {
+        TestProgram t;
+        frmOperativo1& f = open(t, 10, 2, {4, 9});
+        click(*f.Option1[Conta]);
+        click(*f.Image2[9]);
+        click(*f.Option1[Ricomincia]);
+        click(*f.Option1[Conta]);
+        click(*f.Option1[Conta]);
+        click(*f.Option1[Verifica]);
+        QCOMPARE(t.voice.said, QStringList({"uno", "due", "(stop)", "uno", "due", "Esatto!"}));
+        scriptSet(t.random, 3, 2, 10, {4, 9});
+        click(*f.Option1[Avanti]);
+        answer(f, 1);
+        QCOMPARE(t.voice.said.last(), QStringLiteral("Errato"));
+    }
+
+    // A count said aloud, with the elisions and the accent of Italian, up to the counters' limit.
+    void countsInWords_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("words");
+        const char* const first[] = {"uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove",
+                                     "dieci", "undici", "dodici", "tredici", "quattordici", "quindici", "sedici",
+                                     "diciassette", "diciotto", "diciannove", "venti"};
+        for (int n = 1; n <= 20; ++n)
+            QTest::addRow("%d", n) << n << QString::fromUtf8(first[n - 1]);
+        const std::pair<int, const char*> more[] = {
+            {21, "ventuno"}, {23, "ventitré"}, {28, "ventotto"}, {30, "trenta"}, {33, "trentatré"},
+            {81, "ottantuno"}, {100, "cento"}, {101, "centouno"}, {108, "centootto"}, {180, "centottanta"},
+            {203, "duecentotré"}, {999, "novecentonovantanove"}, {1000, "mille"}, {1003, "milletré"},
+            {2000, "duemila"}, {3000, "tremila"}, {21000, "ventunomila"}, {23000, "ventitremila"},
+            {32767, "trentaduemilasettecentosessantasette"}};
+        for (const auto& [n, words] : more)
+            QTest::addRow("%d", n) << n << QString::fromUtf8(words);
+    }
+    void countsInWords()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, words);
+        QCOMPARE(testo::inParole(count), words);
     }
 
     // The layout: the symbol area's fourth row reads 19, 20, 0, 23, 22, 21; pictures are drawn at

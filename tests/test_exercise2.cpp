@@ -196,7 +196,7 @@ private slots:
     }
 
     // Every mouse press on "Conta" adds a figure, even without a release in between; a held Enter
-    // adds one.
+    // adds one; each figure added says the new count, and "Ricomincia" hushes the voice.
     void pressesAndHeldKeys()
     {
         TestProgram t;
@@ -206,8 +206,11 @@ private slots:
         QCOMPARE(f.stato().oggettiInseriti, 3);
         mouseUp(*f.Option1[Conta]);
         QVERIFY(!f.Option1[Conta]->isSelected());
+        mouseUp(*f.Option1[Conta], Qt::RightButton);
         hold(f.window(), Qt::Key_Return, 20);
         QCOMPARE(f.stato().oggettiInseriti, 4);
+        click(*f.Option1[Ricomincia]);
+        QCOMPARE(t.voice.said, QStringList({"uno", "due", "tre", "quattro", "(stop)"}));
     }
 
     // After the check, space moves only between "Avanti" and "Esci"; at the next exercise the

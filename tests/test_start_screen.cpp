@@ -327,6 +327,24 @@ private slots:
         QVERIFY(!f.Option1[0]->isSelected());
     }
 
+    // A key the keyboard moves the focus to (space, a digit, Tab) says its name, the range keys in
+    // words; a mouse press and Enter moving on to the next row say nothing.
+    void keysReachedByKeyboardSayTheirNames()
+    {
+        TestProgram t;
+        t.start();
+        FrmInizio& f = t->frmInizio();
+        QWidget* w = f.window();
+        type(w, Qt::Key_Space);
+        type(w, Qt::Key_1);
+        type(w, Qt::Key_Return);
+        type(w, Qt::Key_3);
+        type(w, Qt::Key_Tab);
+        click(*f.Option2[1]);
+        QCOMPARE(t.voice.said, QStringList({"Dai simboli grafici all'insieme", "Dall'insieme ai simboli grafici",
+                                            "Oltre dieci", "Esci"}));
+    }
+
     // "Esci" can be clicked at every step; of the digits only row 3's 3 reaches it.
     void exitIsAlwaysAvailable()
     {

@@ -63,7 +63,8 @@ protected:
 struct Bench {
     FakeClock clock;
     ScriptedRandom random;
-    tk::Runtime runtime{clock, random};
+    RecordingSpeech voice;
+    tk::Runtime runtime{clock, random, voice};
     TestForm form{runtime};
     TestForm other{runtime};
     Bench() { runtime.setManualTimers(true); }

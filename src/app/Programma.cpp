@@ -1,13 +1,13 @@
 #include "Programma.h"
 
-Programma::Programma()
+Programma::Programma(tk::Speech& voce)
     : orologioProprio_(std::make_unique<tk::SystemClock>()),
       casoProprio_(std::make_unique<tk::SeededRandom>()),
-      runtime_(*orologioProprio_, *casoProprio_)
+      runtime_(*orologioProprio_, *casoProprio_, voce)
 {
 }
 
-Programma::Programma(tk::Clock& orologio, tk::Random& caso) : runtime_(orologio, caso) {}
+Programma::Programma(tk::Clock& orologio, tk::Random& caso, tk::Speech& voce) : runtime_(orologio, caso, voce) {}
 
 Programma::~Programma()
 {

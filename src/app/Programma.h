@@ -15,10 +15,10 @@
 
 class Programma {
 public:
-    // With the system clock and a generator in its fixed initial state.
-    Programma();
+    // With the system clock, a generator in its fixed initial state, and the voice given.
+    explicit Programma(tk::Speech& voce);
     // With services of the caller's (tests).
-    Programma(tk::Clock& orologio, tk::Random& caso);
+    Programma(tk::Clock& orologio, tk::Random& caso, tk::Speech& voce);
     ~Programma();
     Programma(const Programma&) = delete;
     Programma& operator=(const Programma&) = delete;

@@ -104,18 +104,20 @@ void frmOperativo1::abilitaRisposta()
     window()->giveFocus(*Option1[Conta]);
 }
 
-// One more symbol; from the 21st on it is counted but not shown.
+// One more symbol; from the 21st on it is counted but not shown. The count is said aloud.
 void frmOperativo1::aggiungiSimbolo()
 {
     incrementa(stato_.simboliInseriti);
     if (stato_.simboliInseriti >= 1 && stato_.simboliInseriti <= simboliVisibili)
         Image1[stato_.simboliInseriti]->setVisible(true);
+    diciConteggio(stato_.simboliInseriti);
 }
 
-// "Ricomincia" clears the symbols; "Conta" enables "Verifica" and adds a symbol.
+// "Ricomincia" hushes the voice and clears the symbols; "Conta" enables "Verifica" and adds a symbol.
 void frmOperativo1::comandoProprio(int indice)
 {
     if (indice == Ricomincia) {
+        taci();
         cancellaSimboli();
     } else if (indice == Conta) {
         Option1[Verifica]->setEnabled(true);

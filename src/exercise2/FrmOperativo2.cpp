@@ -47,13 +47,15 @@ void FrmOperativo2::genera()
     segnaInizio();
 }
 
-// One more figure in the next place; from the 21st on it is counted but not shown.
+// One more figure in the next place; from the 21st on it is counted but not shown. The count is
+// said aloud.
 void FrmOperativo2::aggiungiFigura()
 {
     incrementa(stato_.oggettiInseriti);
     if (stato_.oggettiInseriti >= 1 && stato_.oggettiInseriti <= posti)
         Image2[stato_.oggettiInseriti]->setPicture(figure().Image3(stato_.figura));
     Option1[Verifica]->setEnabled(true);
+    diciConteggio(stato_.oggettiInseriti);
 }
 
 void FrmOperativo2::cancellaInsieme()
@@ -66,8 +68,10 @@ void FrmOperativo2::cancellaInsieme()
 
 void FrmOperativo2::comandoProprio(int indice)
 {
-    if (indice == Conta)
+    if (indice == Conta) {
         aggiungiFigura();
-    else if (indice == Ricomincia)
+    } else if (indice == Ricomincia) {
+        taci();
         cancellaInsieme();
+    }
 }

@@ -1,5 +1,6 @@
 #include "FinestraEsercizio.h"
 
+#include "Testo.h"
 #include "toolkit/Accessibility.h"
 
 FinestraEsercizio::FinestraEsercizio(tk::Runtime& runtime, const tk::WindowSpec& layout, Dipendenze dipendenze,
@@ -85,7 +86,19 @@ void FinestraEsercizio::abilitaProseguimento()
 
 void FinestraEsercizio::verificaRisposta()
 {
-    risultati_.giudica(rispostaEsatta(), pannello);
+    const bool esatta = rispostaEsatta();
+    risultati_.giudica(esatta, pannello);
     abilitaProseguimento();
     risultati_.misuraTempi(ora(), pannello);
+    runtime().speech().say(esatta ? QStringLiteral("Esatto!") : QStringLiteral("Errato"));
+}
+
+void FinestraEsercizio::diciConteggio(int conteggio)
+{
+    runtime().speech().say(testo::inParole(conteggio));
+}
+
+void FinestraEsercizio::taci()
+{
+    runtime().speech().stop();
 }

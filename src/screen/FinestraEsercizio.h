@@ -60,8 +60,11 @@ protected:
     virtual void abilitaRisposta();
     // Only "Avanti" and "Esci" on.
     void abilitaProseguimento();
-    // The outcome and the count, the keys for going on, the time.
+    // The outcome and the count, the keys for going on, the time; the outcome said aloud.
     void verificaRisposta();
+    // Aloud: the count of what the child has added, and silence when the answer starts again.
+    void diciConteggio(int conteggio);
+    void taci();
 
     void connectEvents() override;
 

@@ -54,11 +54,14 @@ void RigaComandi::lostFocus(int i)
     (*tasti_)[i]->setSelected(false);
 }
 
-// A key that does not exist or cannot take the focus is left alone.
+// A key that does not exist or cannot take the focus is left alone; the key reached says its name.
 void RigaComandi::daiFuoco(int i)
 {
-    if (tasti_->has(i))
-        (*tasti_)[i]->window().giveFocus(*(*tasti_)[i]);
+    if (!tasti_->has(i))
+        return;
+    tk::OptionButton& tasto = *(*tasti_)[i];
+    if (tasto.window().giveFocus(tasto))
+        tasto.window().sayName(tasto);
 }
 
 // Any character but space is discarded.

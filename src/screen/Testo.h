@@ -1,5 +1,6 @@
 #pragma once
-// The two ways the exercise windows turn numbers into text, which must not be mixed up.
+// The two ways the exercise windows show numbers as text, which must not be mixed up, and the
+// way they say a count aloud.
 
 #include <QString>
 #include <QtGlobal>
@@ -10,5 +11,7 @@ namespace testo {
 QString contatore(qint16 valore);
 // Times: one leading space for a number that is not negative, " 12", a minus sign otherwise, "-3".
 QString conSegno(float valore);
+// A count as it is said, 0 to 32767: "uno", "ventuno", "ventitré", "trentaduemilasettecentosessantasette".
+QString inParole(int valore);
 
 } // namespace testo

@@ -40,15 +40,7 @@ public:
 private:
     QString name() const
     {
-        if (control_.accessibleSummary)
-            return control_.accessibleSummary();
-        if (!widget()->accessibleName().isEmpty())
-            return widget()->accessibleName();
-        switch (control_.kind()) {
-        case Kind::OptionButton: return static_cast<const OptionButton&>(control_).caption();
-        case Kind::Label: return static_cast<const Label&>(control_).caption().trimmed();
-        default: return {};
-        }
+        return control_.accessibleSummary ? control_.accessibleSummary() : control_.spokenName();
     }
 
     Control& control_;

@@ -86,6 +86,17 @@ void Control::rescale()
     update();
 }
 
+QString Control::spokenName() const
+{
+    if (widget_ && !widget_->accessibleName().isEmpty())
+        return widget_->accessibleName();
+    switch (kind_) {
+    case Kind::OptionButton: return static_cast<const OptionButton*>(this)->caption();
+    case Kind::Label: return static_cast<const Label*>(this)->caption().trimmed();
+    default: return {};
+    }
+}
+
 void Control::setAccessibleDescription(const QString& description)
 {
     if (widget_)

@@ -61,7 +61,10 @@ public:
     // pictures shrink with the layout.
     void rescale();
 
-    // What a screen reader says of the control beyond its caption.
+    // Its name aloud: the accessible name where the design gives one (a key showing a picture),
+    // else its caption.
+    QString spokenName() const;
+    // What a screen reader says of the control beyond its name.
     void setAccessibleDescription(const QString& description);
     // When set, the spoken name is computed when asked (a frame telling how many things it shows).
     std::function<QString()> accessibleSummary;

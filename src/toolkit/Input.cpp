@@ -58,7 +58,7 @@ protected:
             mouseReleaseEvent(static_cast<QMouseEvent*>(event));
             return true;
         }
-        return QWidget::event(event);
+        return window_.handleTab(*event) || QWidget::event(event);
     }
 
     void paintEvent(QPaintEvent*) override

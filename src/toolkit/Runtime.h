@@ -17,12 +17,13 @@ class Window;
 
 class Runtime {
 public:
-    Runtime(Clock& clock, Random& random);
+    Runtime(Clock& clock, Random& random, Speech& speech);
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
 
     Clock& clock() const { return clock_; }
     Random& random() const { return random_; }
+    Speech& speech() const { return speech_; }
     Keyboard& keyboard() { return keyboard_; }
 
     // Tests drive timers by hand: enabled timers then never start a system timer.
@@ -53,6 +54,7 @@ private:
 
     Clock& clock_;
     Random& random_;
+    Speech& speech_;
     Keyboard keyboard_;
     bool manualTimers_ = false;
     Form* activeForm_ = nullptr;

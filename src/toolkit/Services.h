@@ -1,7 +1,8 @@
 #pragma once
-// The clock and the one random generator, each behind an interface that tests replace.
+// The clock, the one random generator and the voice, each behind an interface that tests replace.
 
 #include <QElapsedTimer>
+#include <QString>
 
 #include <cstdint>
 
@@ -47,5 +48,22 @@ private:
 
 // A whole number from 1 to n, each equally likely: the whole part of r * n, plus 1.
 int draw(Random& random, int n);
+
+// What the program says aloud. Saying never waits for the voice, and a new utterance interrupts
+// the one before it, so a quick child hears the latest count, not a queue.
+class Speech {
+public:
+    virtual ~Speech() = default;
+    virtual void say(const QString& text) = 0;
+    // Stops whatever is being said.
+    virtual void stop() = 0;
+};
+
+// The voice switched off: a quiet classroom.
+class Silence final : public Speech {
+public:
+    void say(const QString&) override {}
+    void stop() override {}
+};
 
 } // namespace tk

@@ -2,6 +2,7 @@
 
 #include "Keys.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QPainter>
 
@@ -191,11 +192,33 @@ void Window::focusFirstAvailable()
             return;
 }
 
-bool Window::focusNextPrevChild(bool next)
+void Window::sayName(const Control& control)
 {
-    if (!stranded_)
-        return QWidget::focusNextPrevChild(next);
-    runtime_.raise([this] { focusFirstAvailable(); });
+    if (!QAccessible::isActive())
+        runtime_.speech().say(control.spokenName());
+}
+
+bool Window::handleTab(const QEvent& event)
+{
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const bool forward = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
+    if (!forward && key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Tab)
+        return false;
+    if (detached_)
+        return true;
+    // From a stranded key, Tab too leads back to the first available key.
+    runtime_.raise([this, forward] {
+        if (stranded_)
+            focusFirstAvailable();
+        else
+            focusNextPrevChild(forward);
+    });
+    if (focused_)
+        sayName(*focused_);
     return true;
 }
 
@@ -213,8 +236,10 @@ void Window::handleKeyPress(const QKeyEvent& event)
         const int code = vk::fromEvent(event);
         const bool moves = code == vk::Space || (code >= vk::Digit0 && code <= vk::Digit0 + 9)
                            || (code >= vk::Numpad0 && code <= vk::Numpad0 + 9);
-        if (press == Keyboard::Press::First && moves)
+        if (press == Keyboard::Press::First && moves) {
             runtime_.raise([this] { focusFirstAvailable(); });
+            sayName(*focused_);
+        }
         return;
     }
     // KeyPress goes to the key that took KeyDown, even if KeyDown moved the focus.
@@ -234,6 +259,11 @@ void Window::keyReleased()
 {
     if (!stranded_ && focused_)
         raise(focused_->on.keyUp, focused_->index());
+}
+
+bool Window::event(QEvent* event)
+{
+    return handleTab(*event) || QWidget::event(event);
 }
 
 void Window::keyPressEvent(QKeyEvent* event)

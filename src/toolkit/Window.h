@@ -74,7 +74,13 @@ public:
     // Settles the program's focus on where it can be, raising LostFocus and GotFocus.
     void settleFocus();
 
-    // Keys reaching the window's widgets, turned into KeyDown/KeyPress for the focused control.
+    // Says a control's name aloud, unless a screen reader is there to say it: what the keyboard
+    // moved the focus to, for a child who cannot read yet.
+    void sayName(const Control& control);
+
+    // Keys reaching the window's widgets, turned into KeyDown/KeyPress for the focused control;
+    // Tab and Shift+Tab stay the toolkit's own navigation.
+    bool handleTab(const QEvent& event);
     void handleKeyPress(const QKeyEvent& event);
     void handleKeyRelease(const QKeyEvent& event);
     // A held key was really released: KeyUp for the focused control.
@@ -91,7 +97,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    bool event(QEvent* event) override;
 
 private:
     void build();

@@ -104,11 +104,12 @@ step_contents() {
     local depends dep
     depends=$(field Depends)
     echo "Depends: $depends"
-    for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
-               qt6-qpa-plugins fonts-liberation2; do
+    for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6texttospeech6 \
+               qt6-qpa-plugins fonts-liberation2 qt6-speech-speechd-plugin; do
         [[ ", $depends," == *", $dep "* || ", $depends," == *", $dep,"* ]] || fail "Depends lacks $dep: $depends"
     done
-    [ "$(field Recommends)" = "qt6-wayland" ] || fail "Recommends is '$(field Recommends)'"
+    [ "$(field Recommends)" = "speech-dispatcher, speech-dispatcher-espeak-ng, qt6-wayland" ] ||
+        fail "Recommends is '$(field Recommends)'"
 }
 
 step_metadata() {
@@ -121,13 +122,17 @@ step_metadata() {
     # The installed tree as a whole: the metainfo finds the desktop entry it launches.
     appstreamcli validate-tree --no-net "$tmp/root" || fail "appstreamcli rejects the installed tree"
 
-    key() { sed -n "s/^$1=//p" "$desktop"; }
+    # A key of the main group, not of the actions after it.
+    key() { sed -n "/^\[Desktop Entry\]/,/^\[Desktop Action/s/^$1=//p" "$desktop"; }
     [ "$(key Name)" = "Quantella" ] || fail "desktop Name is '$(key Name)'"
     [ "$(key Exec)" = "quantella" ] || fail "desktop Exec is '$(key Exec)', expected quantella"
     [ -x "$tmp/root/usr/bin/$(key Exec)" ] || fail "desktop Exec '$(key Exec)' is not in usr/bin"
     [ "$(key Icon)" = "$APP_ID" ] || fail "desktop Icon is '$(key Icon)', expected $APP_ID"
     [[ "$(key Comment)" == *contare* ]] || fail "desktop Comment is not the Italian one: '$(key Comment)'"
     [ "$(key StartupWMClass)" = "quantella" ] || fail "desktop StartupWMClass is '$(key StartupWMClass)'"
+    # The second way in, for a quiet classroom.
+    grep -qx 'Name=Quantella senza voce' "$desktop" && grep -qx 'Exec=quantella --senza-voce' "$desktop" ||
+        fail "the desktop entry lacks the action 'Quantella senza voce'"
     local category
     for category in Education Math; do
         [[ ";$(key Categories)" == *";$category;"* ]] ||

@@ -49,7 +49,7 @@ TestProgram::TestProgram()
 {
     if (!testlibHandler)
         testlibHandler = qInstallMessageHandler(quietHandler);
-    program = std::make_unique<Programma>(clock, random);
+    program = std::make_unique<Programma>(clock, random, voice);
     program->runtime().setManualTimers(true);
 }
 

@@ -7,6 +7,7 @@
 #include "toolkit/Services.h"
 
 #include <QList>
+#include <QStringList>
 #include <QTest>
 
 #include <cmath>
@@ -46,10 +47,19 @@ private:
     tk::SeededRandom real_;
 };
 
+// Remembers what the program says, in order; a stop is written "(stop)".
+class RecordingSpeech final : public tk::Speech {
+public:
+    QStringList said;
+    void say(const QString& text) override { said << text; }
+    void stop() override { said << QStringLiteral("(stop)"); }
+};
+
 // A whole program with fake services; timers tick only when the test says so.
 struct TestProgram {
     FakeClock clock;
     ScriptedRandom random;
+    RecordingSpeech voice;
     std::unique_ptr<Programma> program;
 
     TestProgram();

@@ -10,6 +10,16 @@ SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
 
+# The command line, as Linux programs answer it, without a display.
+mkdir -p "$SYS_ARTEFACTS"
+[[ "$(env -u DISPLAY "$program" --version)" =~ ^quantella\ [0-9]+\.[0-9]+\.[0-9]+$ ]] ||
+    sys_fail "--version says: $(env -u DISPLAY "$program" --version)"
+env -u DISPLAY "$program" --help | grep -q -- '--senza-voce' || sys_fail "--help does not name --senza-voce"
+status=0
+env -u DISPLAY "$program" --sconosciuta 2>"$SYS_ARTEFACTS/usage.txt" >/dev/null || status=$?
+[ "$status" -eq 2 ] && grep -q '^Uso: quantella' "$SYS_ARTEFACTS/usage.txt" ||
+    sys_fail "an unknown option gave status $status and: $(cat "$SYS_ARTEFACTS/usage.txt")"
+
 sys_start_x
 sys_start_program "$program"
 sys_wait_window "$SYS_TITLE_START" 20 >/dev/null

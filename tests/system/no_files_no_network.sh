@@ -1,6 +1,6 @@
 #!/bin/bash
-# The real program, traced through both exercises and out again, must write no files and use no
-# network: its only socket is the connection to the X display.
+# The real program, traced through both exercises and out again with its voice off, must write no
+# files and use no network: its only socket is the connection to the X display.
 # Usage: no_files_no_network.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
@@ -26,8 +26,10 @@ trace_dir=$SYS_ARTEFACTS/trace
 mkdir -p "$trace_dir"
 rm -f "$trace_dir"/trace.*
 # One file per thread (-ff), so no call is split across lines by another thread.
+# With the voice off: the voice's only traffic is its connection to the desktop's speech service,
+# which, started on demand, is a program of its own with its own socket, pid file and log.
 sys_start_program strace -ff -s 512 -o "$trace_dir/trace" \
-    -e trace=%file,%network,fchmod,fchown,ftruncate,fallocate,fsetxattr,fremovexattr "$program"
+    -e trace=%file,%network,fchmod,fchown,ftruncate,fallocate,fsetxattr,fremovexattr "$program" --senza-voce
 sys_wait_window "$SYS_TITLE_START" 30 >/dev/null
 sleep 1.5 # the opening curtain
 sys_shot "start"
