@@ -11,6 +11,7 @@
 #include "app/Programma.h"
 #include "layouts/Layouts.h"
 #include "pictures/Figure.h"
+#include "toolkit/Painting.h"
 
 #include <QApplication>
 #include <QFontDatabase>

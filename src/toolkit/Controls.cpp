@@ -1,12 +1,12 @@
 #include "Controls.h"
 
 #include "Input.h"
+#include "Painting.h"
 #include "Window.h"
 
 #include <QAccessible>
 #include <QApplication>
 
-#include <cmath>
 
 namespace tk {
 
@@ -33,25 +33,6 @@ Qt::Alignment alignmentOf(Align align)
 int pixels(double twips) { return std::max(0, toPixels(twips)); }
 
 } // namespace
-
-QFont fontFor(const std::optional<FontSpec>& spec, double scale)
-{
-    const FontSpec f = spec.value_or(FontSpec{});
-    QFont font(QString::fromLatin1(f.face));
-    // Point sizes are meant at 96 dots per inch, like the twips: so are the pixels.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.points * 96.0 / 72.0 * scale))));
-    font.setBold(f.bold);
-    return font;
-}
-
-QSize scaledSize(const QPixmap& picture, double scale)
-{
-    const QSizeF size = picture.deviceIndependentSize();
-    if (scale >= 1)
-        return size.toSize();
-    return QSize(static_cast<int>(std::lround(size.width() * scale)),
-                 static_cast<int>(std::lround(size.height() * scale)));
-}
 
 // ---- Control
 

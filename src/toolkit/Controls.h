@@ -211,9 +211,4 @@ private:
     bool enabled_ = false;
 };
 
-// A design font at a scale of the window's (1 at its design size and above).
-QFont fontFor(const std::optional<FontSpec>& spec, double scale = 1.0);
-// A picture's size at a scale of the window's.
-QSize scaledSize(const QPixmap& picture, double scale);
-
 } // namespace tk

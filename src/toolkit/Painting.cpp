@@ -4,10 +4,32 @@
 #include "Window.h"
 
 #include <QIcon>
+#include <QFont>
 #include <QStyle>
 #include <QStyleOption>
 
+#include <cmath>
+
 namespace tk {
+
+QFont fontFor(const std::optional<FontSpec>& spec, double scale)
+{
+    const FontSpec f = spec.value_or(FontSpec{});
+    QFont font(QString::fromLatin1(f.face));
+    // Point sizes are meant at 96 dots per inch, like the twips: so are the pixels.
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.points * 96.0 / 72.0 * scale))));
+    font.setBold(f.bold);
+    return font;
+}
+
+QSize scaledSize(const QPixmap& picture, double scale)
+{
+    const QSizeF size = picture.deviceIndependentSize();
+    if (scale >= 1)
+        return size.toSize();
+    return QSize(static_cast<int>(std::lround(size.width() * scale)),
+                 static_cast<int>(std::lround(size.height() * scale)));
+}
 
 namespace {
 

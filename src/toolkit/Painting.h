@@ -1,6 +1,9 @@
 #pragma once
 // How each kind of control looks, painted from its settings alone.
 
+#include "LayoutTable.h"
+
+#include <QFont>
 #include <QPainter>
 
 namespace tk {
@@ -11,6 +14,11 @@ class Label;
 class OptionButton;
 class Panel;
 class Shape;
+
+// A design font at a scale of the window's (1 at its design size and above).
+QFont fontFor(const std::optional<FontSpec>& spec, double scale = 1.0);
+// A picture's size at a scale of the window's.
+QSize scaledSize(const QPixmap& picture, double scale);
 
 void paintFrame(QPainter& p, const QRect& r, const Frame& frame);
 void paintLabel(QPainter& p, const QRect& r, const Label& label);
