@@ -48,11 +48,13 @@ x_shot() { sys_shot "$1"; }
 
 sys_start_x --no-wm
 
-# Natively, on the headless backend.
+# Natively, on the headless backend; the window names the desktop entry it belongs to.
 sys_start_weston headless
-QT_QPA_PLATFORM=wayland sys_start_program "$program"
+WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland sys_start_program "$program"
 wait_start_window sys_weston_shot "wayland-start"
 sys_terminate_program
+grep -q 'set_app_id("io.github.quantella.Quantella")' "$SYS_ARTEFACTS/program.log" ||
+    sys_fail "the window's app id is not the desktop entry's: $(grep -o 'set_app_id([^)]*)' "$SYS_ARTEFACTS/program.log")"
 sys_stop_weston
 
 # Weston as a window of the X server: its seat takes xdotool's keys.
