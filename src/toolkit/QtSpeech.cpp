@@ -15,7 +15,7 @@ namespace tk {
 namespace {
 
 // What leaving waits for a thread that is not stuck in the engine.
-constexpr int exitGraceMs = 150;
+constexpr int exitGraceMs = 50;
 // A word that waited longer than this for the engine to start is no longer worth saying.
 constexpr qint64 staleMs = 3000;
 
