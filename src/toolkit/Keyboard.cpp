@@ -4,14 +4,14 @@
 
 #include <QGuiApplication>
 
-#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 // xkb.h names a struct member `explicit`; Qt includes it the same way.
 #define explicit dont_use_cxx_explicit
 #include <xcb/xkb.h>
 #undef explicit
-#endif
 
+#include <algorithm>
+#include <bitset>
 #include <cstdlib>
 
 namespace tk {
@@ -29,6 +29,31 @@ quint32 identity(const QKeyEvent& event)
     if (event.nativeScanCode() != 0)
         return event.nativeScanCode();
     return 0x80000000u | static_cast<quint32>(event.key());
+}
+
+// Qt's own connection to the X server; none on other platforms.
+xcb_connection_t* x11Connection()
+{
+#if QT_CONFIG(xcb)
+    const auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+#else
+    return nullptr;
+#endif
+}
+
+// The keys the X server has down now, by keycode; none known elsewhere.
+std::bitset<256> keysHeldOnServer()
+{
+    std::bitset<256> held;
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return held;
+    xcb_query_keymap_reply_t* reply = xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
+    for (std::size_t code = 0; reply && code < held.size(); ++code)
+        held[code] = reply->keys[code / 8] & (1u << (code % 8));
+    std::free(reply);
+    return held;
 }
 
 } // namespace
@@ -83,9 +108,14 @@ void Keyboard::flush()
 
 void Keyboard::windowActivated(const Window& window)
 {
+    const bool elsewhere = std::any_of(down_.begin(), down_.end(), [&](const auto& key) { return key.second != &window; });
+    if (!elsewhere)
+        return;
+    const std::bitset<256> held = keysHeldOnServer();
     for (auto it = down_.begin(); it != down_.end();) {
-        const bool identified = (it->first & 0x80000000u) == 0;  // by its keycode, which X can be asked about
-        if (it->second != &window && !(identified && heldOnServer(it->first)))
+        // Keys known by their keycode can be asked about; the others are taken as released.
+        const bool stillHeld = it->first < held.size() && held.test(it->first);
+        if (it->second != &window && !stillHeld)
             it = down_.erase(it);
         else
             ++it;
@@ -94,9 +124,7 @@ void Keyboard::windowActivated(const Window& window)
 
 bool Keyboard::enableDetectableAutoRepeat()
 {
-#if QT_CONFIG(xcb)
-    const auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return false;
     constexpr uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
@@ -107,26 +135,6 @@ bool Keyboard::enableDetectableAutoRepeat()
     std::free(reply);
     std::free(error);
     return enabled;
-#else
-    return false;
-#endif
-}
-
-bool Keyboard::heldOnServer(quint32 keycode)
-{
-#if QT_CONFIG(xcb)
-    const auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection || keycode > 255)
-        return false;
-    xcb_query_keymap_reply_t* reply = xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
-    const bool held = reply && (reply->keys[keycode / 8] & (1u << (keycode % 8)));
-    std::free(reply);
-    return held;
-#else
-    Q_UNUSED(keycode);
-    return false;
-#endif
 }
 
 } // namespace tk

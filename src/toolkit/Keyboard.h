@@ -41,8 +41,6 @@ public:
 
     // Asks the X server, where there is one, to report a held key as presses only.
     static bool enableDetectableAutoRepeat();
-    // Whether the X server, where there is one, has this key (an XKB keycode) held down now.
-    static bool heldOnServer(quint32 keycode);
 
 private:
     struct Release {
