@@ -1,10 +1,11 @@
 #include "app/Programma.h"
-#include "toolkit/QtSpeech.h"
+#include "toolkit/DesktopVoice.h"
 #include "toolkit/Termination.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -20,6 +21,21 @@ const char* const uso =
 
 enum class Scelta { Gioca, GiocaSenzaVoce, Esci, Errore };
 
+// The options the parser did not know, as the user typed them ("--bogus", "-x=1").
+QStringList comeScritte(const QStringList& argomenti, const QStringList& sconosciute)
+{
+    QStringList scritte;
+    for (const QString& nome : sconosciute) {
+        const auto scritta = std::find_if(argomenti.begin() + 1, argomenti.end(), [&nome](const QString& a) {
+            const QString opzione = a.section(u'=', 0, 0);
+            return opzione == u'-' + nome || opzione == QStringLiteral("--") + nome
+                   || (opzione.startsWith(u'-') && !opzione.startsWith(QStringLiteral("--")) && opzione.contains(nome));
+        });
+        scritte << (scritta != argomenti.end() ? *scritta : QStringLiteral("--") + nome);
+    }
+    return scritte;
+}
+
 Scelta leggiOpzioni(const QStringList& argomenti)
 {
     QCommandLineParser parser;
@@ -30,7 +46,8 @@ Scelta leggiOpzioni(const QStringList& argomenti)
     if (!parser.parse(argomenti) || !parser.positionalArguments().isEmpty()) {
         const QString errore = parser.unknownOptionNames().isEmpty()
                                    ? QStringLiteral("argomento non previsto: ") + parser.positionalArguments().join(u' ')
-                                   : QStringLiteral("opzione sconosciuta: ") + parser.unknownOptionNames().join(u' ');
+                                   : QStringLiteral("opzione sconosciuta: ")
+                                         + comeScritte(argomenti, parser.unknownOptionNames()).join(u' ');
         std::fprintf(stderr, "quantella: %s\n%s", qPrintable(errore), uso);
         return Scelta::Errore;
     }
@@ -70,11 +87,22 @@ int main(int argc, char* argv[])
     if (scelta == Scelta::GiocaSenzaVoce) {
         voce = std::make_unique<tk::Silence>();
     } else {
-        auto qtVoce = std::make_unique<tk::QtSpeech>(QLocale(QLocale::Italian, QLocale::Italy), [](const QString& perche) {
-            std::fprintf(stderr, "quantella: nessuna voce (%s); il programma continua in silenzio\n", qPrintable(perche));
+        auto servizio = std::make_unique<tk::DesktopVoice>(QStringLiteral("it"), [](tk::DesktopVoice::Event evento,
+                                                                                       const QString& perche) {
+            switch (evento) {
+            case tk::DesktopVoice::Event::Missing:
+                std::fprintf(stderr, "quantella: nessuna voce (%s); il programma continua in silenzio\n",
+                             qPrintable(perche));
+                break;
+            case tk::DesktopVoice::Event::Lost:
+                std::fprintf(stderr, "quantella: voce persa (%s); il programma continua in silenzio\n",
+                             qPrintable(perche));
+                break;
+            case tk::DesktopVoice::Event::Back: std::fputs("quantella: la voce è tornata\n", stderr); break;
+            }
         });
-        qtVoce->warmUpAfterFirstPaint();
-        voce = std::move(qtVoce);
+        servizio->warmUpAfterFirstPaint();
+        voce = std::move(servizio);
     }
 
     int stato = 0;
@@ -82,6 +110,7 @@ int main(int argc, char* argv[])
         // The program ends when its start window unloads, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
         Programma programma(*voce);
+        programma.runtime().screenReader().follow();
         programma.onTerminato = [] { QCoreApplication::quit(); };
         tk::onTerminationRequest([&programma] { programma.termina(); });
         programma.avvia();
@@ -90,7 +119,7 @@ int main(int argc, char* argv[])
     }
     voce.reset();
     // A voice stuck in its engine is not waited for.
-    if (tk::QtSpeech::threadAbandoned()) {
+    if (tk::DesktopVoice::threadAbandoned()) {
         std::fflush(stdout);
         std::fflush(stderr);
         std::_Exit(stato);

@@ -1,10 +1,13 @@
-// What a screen reader finds: every key, range key and value named, values with their heading,
-// and the areas telling how many symbols or objects they show.
+// What a screen reader finds: windows as frames, every key, range key, value and object named,
+// values with their heading, keys pressed as by the mouse, no decoration, and the areas telling
+// what they hold without giving the answer away.
 
 #include "Drive.h"
 
 #include <QAccessible>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace drive;
 
@@ -17,6 +20,25 @@ QAccessibleInterface* of(tk::Control& c)
 
 QString name(tk::Control& c) { return of(c)->text(QAccessible::Name); }
 QString description(tk::Control& c) { return of(c)->text(QAccessible::Description); }
+
+void press(tk::Control& c)
+{
+    of(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Every interface under the window, depth first, as "role name"; each must lead back to its parent.
+QStringList tree(QAccessibleInterface* node)
+{
+    QStringList found;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (child->parent() != node || node->indexOfChild(child) != i)
+            found << QStringLiteral("(lost) ") + child->text(QAccessible::Name);
+        found << QStringLiteral("%1 %2").arg(int(child->role())).arg(child->text(QAccessible::Name));
+        found << tree(child);
+    }
+    return found;
+}
 
 } // namespace
 
@@ -40,32 +62,73 @@ private slots:
         QCOMPARE(names, expected);
         QVERIFY(of(*f.Option1[0])->state().focused);
         QVERIFY(!of(*f.Option1[1])->state().focused);
+
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f.window());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("SERAVINO"));
+        // No decoration: everything found has a name, and the rows are named groups.
+        const QStringList found = tree(window);
+        QVERIFY2(std::none_of(found.begin(), found.end(), [](const QString& n) { return n.endsWith(u' '); }),
+                 qPrintable(found.join(u'|')));
+        QVERIFY2(found.size() == 8 + 3 + 3, qPrintable(found.join(u'|')));  // keys, rows, title and credits
     }
 
-    // Values speak their current text, described by their heading; areas count what they show.
+    // Press does what a mouse click does, with its marker bars; a disabled key does nothing.
+    void keysArePressedAsByTheMouse()
+    {
+        TestProgram t;
+        t.start();
+        FrmInizio& f = t->frmInizio();
+        QCOMPARE(of(*f.Option2[0])->actionInterface()->actionNames(),
+                 QStringList({QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::setFocusAction()}));
+        press(*f.Option3[0]);  // "Vai", in a disabled row
+        QVERIFY(t->frmInizio().isVisible());
+        press(*f.Option1[1]);
+        QCOMPARE(f.Label3[1]->backColor(), QColor(255, 0, 0));
+        QCOMPARE(t->globali.TipoEsercizio, 2);
+        QVERIFY(of(*f.Option2[0])->state().focused);
+        of(*f.Option2[2])->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QVERIFY(of(*f.Option2[2])->state().focused);
+        press(*f.Option2[2]);
+        QCOMPARE(t->globali.NumeroMassimo, 20);
+        QVERIFY(!f.Option2[2]->isSelected());
+    }
+
+    // Values speak their current text, described by their heading; the objects are named and
+    // pressed one by one, and their area does not say how many there are; after the check the
+    // keys carry the outcome, until the next exercise.
     void exercise1SpeaksItsState()
     {
         TestProgram t;
         t.start();
         t.random.queueDraw(1, 4);
-        t.random.queueDraw(1, 12);
+        t.random.queueDraw(8, 12);
         t.random.queueDraw(4, 5);
         t.openExercise(1, 5);
         frmOperativo1& f = t->operativo1();
         tk::Window& w = *f.window();
-        QCOMPARE(name(*w.find(QStringLiteral("FraSfondoS"))), QStringLiteral("4 oggetti"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&w)->text(QAccessible::Name),
+                 QStringLiteral("Dall'insieme ai simboli grafici"));
+        QCOMPARE(name(*w.find(QStringLiteral("FraSfondoS"))), QStringLiteral("Oggetti da contare"));
+        tk::Control& oggetto = *f.Image2[f.stato().posizioni[1]];
+        QCOMPARE(name(oggetto), QStringLiteral("sedia"));
+        QCOMPARE(of(*w.find(QStringLiteral("FraSfondoS")))->childCount(), 4);
         tk::Control& simboli = *w.find(QStringLiteral("Frame5"));
         QCOMPARE(name(simboli), QStringLiteral("0 simboli"));
-        click(*f.Option1[1]);
+        press(oggetto);
         QCOMPARE(name(simboli), QStringLiteral("1 simbolo"));
+        QCOMPARE(name(*f.Image1[1]), QStringLiteral("<"));
         QCOMPARE(name(*f.Option1[1]), QStringLiteral("Conta"));
+        press(*f.Option1[1]);
+        QCOMPARE(name(simboli), QStringLiteral("2 simboli"));
         QVERIFY(of(*f.Option1[3])->state().disabled);
 
         QCOMPARE(description(*f.pannello.LblEsito), QStringLiteral("Esito"));
         QCOMPARE(name(*f.pannello.LblEsito), QString());
-        click(*f.Option1[2]);
+        press(*f.Option1[2]);
         QCOMPARE(name(*f.pannello.LblEsito), QStringLiteral("ERRATO"));
         QCOMPARE(of(*f.pannello.LblEsito)->role(), QAccessible::StaticText);
+        QCOMPARE(description(*f.Option1[3]), QStringLiteral("ERRATO. Risposte errate: 1."));
         const QList<std::pair<tk::Label*, QString>> values{{f.pannello.LblOperazione, "Oper"},
                                                            {f.pannello.lblRisEsatte, "Risposte esatte"},
                                                            {f.pannello.lblRisErrate, "Risposte errate"},
@@ -75,6 +138,8 @@ private slots:
             QCOMPARE(description(*label), heading);
         QCOMPARE(name(*f.pannello.lblRisErrate), QStringLiteral("1"));
         QCOMPARE(name(*f.pannello.LblTempoParziale), QStringLiteral("0"));  // spoken without the sign space
+        press(*f.Option1[3]);
+        QCOMPARE(description(*f.Option1[3]), QString());
     }
 
     void exercise2SpeaksItsState()
@@ -87,11 +152,12 @@ private slots:
         t.openExercise(2, 10);
         FrmOperativo2& f = t->operativo2();
         tk::Window& w = *f.window();
-        QCOMPARE(name(*w.find(QStringLiteral("Frame1"))), QStringLiteral("6 simboli"));
+        QCOMPARE(name(*w.find(QStringLiteral("Frame1"))), QStringLiteral("Simboli da contare"));
         tk::Control& insieme = *w.find(QStringLiteral("FraSfondoS"));
         QCOMPARE(name(insieme), QStringLiteral("0 oggetti"));
         click(*f.Option1[0]);
         QCOMPARE(name(insieme), QStringLiteral("1 oggetto"));
+        QCOMPARE(name(*f.Image2[1]), QStringLiteral("abete"));
         QCOMPARE(name(*f.Label2[1]), QStringLiteral(">"));
         QCOMPARE(description(*f.pannello.LblOperazione), QStringLiteral("Oper"));
         QCOMPARE(name(*f.pannello.LblOperazione), QStringLiteral("1"));

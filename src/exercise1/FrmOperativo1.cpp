@@ -4,16 +4,24 @@
 #include "pictures/FrmFigure.h"
 #include "screen/Testo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
-#include <cmath>
 
 namespace {
 constexpr int simboliVisibili = 20;
 } // namespace
 
 frmOperativo1::frmOperativo1(tk::Runtime& runtime, Dipendenze dipendenze)
-    : FinestraEsercizio(runtime, layouts::frmOperativo1, std::move(dipendenze), "Frame5", true)
+    : FinestraEsercizio(runtime, layouts::frmOperativo1, std::move(dipendenze),
+                        ConfigurazioneRiga::esercizio({.mouseProtetto = true}))
 {
+}
+
+FinestraEsercizio::Aree frmOperativo1::aree()
+{
+    return {*FraSfondoS, QCoreApplication::translate("Esercizio", "Oggetti da contare"), *Frame5,
+            QCoreApplication::translate("Esercizio", "simbolo"), QCoreApplication::translate("Esercizio", "simboli")};
 }
 
 void frmOperativo1::connectEvents()
@@ -38,8 +46,9 @@ void frmOperativo1::avvio()
 void frmOperativo1::preparaSimboli()
 {
     const QPixmap simbolo = figure().Image1(stato_.tipoSimbolo);
+    const QString nome = figure().nomeSimbolo(stato_.tipoSimbolo);
     for (int k = 0; k <= simboliVisibili; ++k) {
-        Image1[k]->setPicture(simbolo);
+        Image1[k]->setPicture(simbolo, nome);
         Image1[k]->setVisible(false);
     }
 }
@@ -53,9 +62,7 @@ void frmOperativo1::genera()
     tk::Random& caso = runtime().random();
     caso.seed(oraDelGiorno());
     s.figura = static_cast<qint16>(tk::draw(caso, 12));
-    const int intervallo = globali().NumeroMassimo - globali().minimo() + 1;
-    s.numeroOggetti = static_cast<qint16>(std::floor(static_cast<double>(caso.next()) * intervallo)
-                                          + globali().minimo());
+    s.numeroOggetti = estraiNumero(caso);
     // Distinct places among 1..23, by drawing again on a repeat.
     for (int i = 1; i <= s.numeroOggetti; ++i) {
         for (;;) {
@@ -69,11 +76,12 @@ void frmOperativo1::genera()
         }
     }
     const QPixmap oggetto = figure().Image3(s.figura);
+    const QString nome = figure().nomeOggetto(s.figura);
     const auto occupati = s.posizioni.begin() + 1, fine = occupati + s.numeroOggetti;
     for (int k = 1; k <= 23; ++k) {
         if (std::find(occupati, fine, k) != fine) {
             Image2[k]->setVisible(true);
-            Image2[k]->setPicture(oggetto);
+            Image2[k]->setPicture(oggetto, nome);
         }
     }
     segnaInizio();

@@ -24,6 +24,7 @@ public:
 
     tk::ControlArray<tk::Image> Image2{*this, "Image2"};  // the object places, 0..23
     tk::ControlArray<tk::Image> Image1{*this, "Image1"};  // the symbol places, 0..23
+    tk::ControlRef<tk::Frame> Frame5{*this, "Frame5"};     // the symbol area
 
     const StatoEsercizio1& stato() const { return stato_; }
 
@@ -34,7 +35,9 @@ private:
     void avvio() override;
     void nuovoEsercizio() override;
     void comandoProprio(int indice) override;
-    bool rispostaEsatta() const override { return stato_.simboliInseriti == stato_.numeroOggetti; }
+    qint16 numeroGiusto() const override { return stato_.numeroOggetti; }
+    qint16 risposta() const override { return stato_.simboliInseriti; }
+    Aree aree() override;
     void abilitaRisposta() override;
 
     void cancellaSimboli();

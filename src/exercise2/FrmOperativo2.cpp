@@ -4,7 +4,7 @@
 #include "pictures/FrmFigure.h"
 #include "screen/Testo.h"
 
-#include <cmath>
+#include <QCoreApplication>
 
 namespace {
 constexpr int posti = 20;
@@ -12,8 +12,15 @@ const QString simboli[] = {QStringLiteral("x"), QStringLiteral("<"), QStringLite
 } // namespace
 
 FrmOperativo2::FrmOperativo2(tk::Runtime& runtime, Dipendenze dipendenze)
-    : FinestraEsercizio(runtime, layouts::frmOperativo2, std::move(dipendenze), "Frame1", false)
+    : FinestraEsercizio(runtime, layouts::frmOperativo2, std::move(dipendenze),
+                        ConfigurazioneRiga::esercizio({.mouseProtetto = false}))
 {
+}
+
+FinestraEsercizio::Aree FrmOperativo2::aree()
+{
+    return {*Frame1, QCoreApplication::translate("Esercizio", "Simboli da contare"), *FraSfondoS,
+            QCoreApplication::translate("Esercizio", "oggetto"), QCoreApplication::translate("Esercizio", "oggetti")};
 }
 
 void FrmOperativo2::nuovoEsercizio()
@@ -38,9 +45,7 @@ void FrmOperativo2::genera()
     caso.seed(oraDelGiorno());
     s.tipoSimbolo = static_cast<qint16>(tk::draw(caso, 4));
     s.simbolo = simboli[s.tipoSimbolo - 1];
-    const int intervallo = globali().NumeroMassimo - (globali().minimo() - 1);
-    s.numeroSimboli = static_cast<qint16>(std::floor(static_cast<double>(caso.next()) * intervallo)
-                                          + globali().minimo());
+    s.numeroSimboli = estraiNumero(caso);
     for (int indice = 1; indice <= s.numeroSimboli; ++indice)
         Label2[indice]->setCaption(s.simbolo);
     s.figura = static_cast<qint16>(tk::draw(caso, 12));
@@ -53,7 +58,8 @@ void FrmOperativo2::aggiungiFigura()
 {
     incrementa(stato_.oggettiInseriti);
     if (stato_.oggettiInseriti >= 1 && stato_.oggettiInseriti <= posti)
-        Image2[stato_.oggettiInseriti]->setPicture(figure().Image3(stato_.figura));
+        Image2[stato_.oggettiInseriti]->setPicture(figure().Image3(stato_.figura),
+                                                   figure().nomeOggetto(stato_.figura));
     Option1[Verifica]->setEnabled(true);
     diciConteggio(stato_.oggettiInseriti);
 }

@@ -21,6 +21,7 @@ public:
 
     tk::ControlArray<tk::Image> Image2{*this, "Image2"};  // the figure places, 0..23
     tk::ControlArray<tk::Label> Label2{*this, "Label2"};  // the symbol places, 1..20
+    tk::ControlRef<tk::Frame> Frame1{*this, "Frame1"};     // the symbol area
 
     const StatoEsercizio2& stato() const { return stato_; }
 
@@ -30,7 +31,9 @@ private:
     void avvio() override { nuovoEsercizio(); }
     void nuovoEsercizio() override;
     void comandoProprio(int indice) override;
-    bool rispostaEsatta() const override { return stato_.oggettiInseriti == stato_.numeroSimboli; }
+    qint16 numeroGiusto() const override { return stato_.numeroSimboli; }
+    qint16 risposta() const override { return stato_.oggettiInseriti; }
+    Aree aree() override;
 
     void aggiungiFigura();
     void cancellaInsieme();

@@ -17,7 +17,7 @@ constexpr std::array<tk::ControlSpec, 6> finestra{{
     {.name = "FraSfondoS", .kind = Kind::Frame, .left = 75, .top = 1395, .width = 7755, .height = 3045, .back = Rosa,
      .tabIndex = 1, .border = false},
     {.name = "Frame1", .kind = Kind::Frame, .left = 8100, .top = 4515, .width = 3555, .height = 3930, .back = Rosa,
-     .tabIndex = 5},
+     .tabIndex = 5, .accessibleName = "Comandi"},
     {.name = "Label2", .kind = Kind::Label, .left = 0, .top = 492, .width = 11532, .height = 492, .back = Rosa,
      .fore = Rosso, .font = intestazioneEsercizio, .tabIndex = 4},
     {.name = "Label1", .kind = Kind::Label, .left = 12, .top = 0, .width = 11532, .height = 492,

@@ -12,7 +12,7 @@ using namespace palette;
 constexpr std::array<tk::ControlSpec, 6> finestra{{
     // On the window, front-most first, after the results panel.
     {.name = "Frame2", .kind = Kind::Frame, .left = 8100, .top = 4455, .width = 3555, .height = 3930, .back = Rosa,
-     .tabIndex = 30},
+     .tabIndex = 30, .accessibleName = "Comandi"},
     {.name = "Frame1", .kind = Kind::Frame, .left = 8100, .top = 1320, .width = 3555, .height = 3075, .back = Rosa,
      .tabIndex = 3},
     {.name = "FraSfondoS", .kind = Kind::Frame, .left = 75, .top = 1380, .width = 7755, .height = 3045, .back = Rosa,

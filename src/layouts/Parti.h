@@ -37,7 +37,8 @@ constexpr std::array<tk::ControlSpec, 11> pannelloRisultati(int sinistra, int ta
     using palette::RossoScuro;
     return {{
         {.name = "frmElaborazione", .kind = Kind::Frame, .left = sinistra, .top = 6300, .width = 4890, .height = 1695,
-         .back = palette::Rosa, .font = tk::FontSpec{"Arial", 8.25, false}, .tabIndex = tabPannello},
+         .back = palette::Rosa, .font = tk::FontSpec{"Arial", 8.25, false}, .tabIndex = tabPannello,
+         .accessibleName = "Risultati"},
         etichetta("lblRisErrate", -1, 1965, 960, 810, 480, "", Blu, valore, tabBase + 9, perRisposta),
         etichetta("lblRisEsatte", -1, 1035, 960, 810, 480, "", Blu, valore, tabBase + 8, nullptr),
         etichetta("LblOperazione", -1, 105, 960, 810, 480, "", Blu, valore, tabBase + 7, nullptr),

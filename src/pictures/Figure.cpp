@@ -1,5 +1,6 @@
 #include "Figure.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
@@ -68,6 +69,32 @@ QPixmap simbolo(int k)
     if (k >= 5 && k <= numeroSimboli)
         return daVettori(QStringLiteral("simbolo%1").arg(k, 2, 10, QLatin1Char('0')));
     return {};
+}
+
+QString nomeOggetto(int n)
+{
+    static const char* const nomi[] = {
+        QT_TRANSLATE_NOOP("Figure", "aquilone"), QT_TRANSLATE_NOOP("Figure", "bandiera"),
+        QT_TRANSLATE_NOOP("Figure", "barca a vela"), QT_TRANSLATE_NOOP("Figure", "candela"),
+        QT_TRANSLATE_NOOP("Figure", "dado"), QT_TRANSLATE_NOOP("Figure", "imbuto"),
+        QT_TRANSLATE_NOOP("Figure", "lampada"), QT_TRANSLATE_NOOP("Figure", "sedia"),
+        QT_TRANSLATE_NOOP("Figure", "abete"), QT_TRANSLATE_NOOP("Figure", "ciliegie"),
+        QT_TRANSLATE_NOOP("Figure", "trombetta"), QT_TRANSLATE_NOOP("Figure", "gatto"),
+    };
+    if (n < 1 || n > 12)
+        return {};
+    return QCoreApplication::translate("Figure", nomi[n - 1]);
+}
+
+QString nomeSimbolo(int k)
+{
+    static const char* const nomi[] = {
+        "<", "x", ">", "+", QT_TRANSLATE_NOOP("Figure", "mela"), QT_TRANSLATE_NOOP("Figure", "gelato"),
+        QT_TRANSLATE_NOOP("Figure", "coccinella"), QT_TRANSLATE_NOOP("Figure", "coniglio"),
+    };
+    if (k < 1 || k > numeroSimboli)
+        return {};
+    return QCoreApplication::translate("Figure", nomi[k - 1]);
 }
 
 QPixmap intervalloCinque() { return daVettori(QStringLiteral("intervallo5")); }

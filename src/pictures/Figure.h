@@ -13,6 +13,10 @@ constexpr int numeroSimboli = 8;   // symbol pictures 1..8
 
 QPixmap oggetto(int n);
 QPixmap simbolo(int k);
+// What object picture n shows, in words a screen reader says ("sedia"); empty for the empty pictures.
+QString nomeOggetto(int n);
+// What symbol picture k shows: the sign itself ("<", "x", ">", "+"), or the thing drawn.
+QString nomeSimbolo(int k);
 
 // The range pictures of the start screen's range keys.
 QPixmap intervalloCinque();

@@ -32,3 +32,13 @@ QPixmap FrmFigure::Image1(int k)
         figura = figure::simbolo(k);
     return *figura;
 }
+
+QString FrmFigure::nomeOggetto(int n)
+{
+    return figure::nomeOggetto(n);
+}
+
+QString FrmFigure::nomeSimbolo(int k)
+{
+    return figure::nomeSimbolo(k);
+}

@@ -18,6 +18,9 @@ public:
     QPixmap Image3(int n);
     // Symbol picture k, 1 to 8; the array has no element 0.
     QPixmap Image1(int k);
+    // What the pictures show, as a screen reader names them.
+    static QString nomeOggetto(int n);
+    static QString nomeSimbolo(int k);
 
 private:
     bool caricato_ = false;

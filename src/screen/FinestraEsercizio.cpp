@@ -3,12 +3,15 @@
 #include "Testo.h"
 #include "toolkit/Accessibility.h"
 
+#include <QCoreApplication>
+
+#include <cmath>
+
 FinestraEsercizio::FinestraEsercizio(tk::Runtime& runtime, const tk::WindowSpec& layout, Dipendenze dipendenze,
-                                     const char* areaSimboli, bool mouseProtetto)
+                                     ConfigurazioneRiga riga)
     : tk::Form(runtime, layout),
       dipendenze_(std::move(dipendenze)),
-      areaSimboli_(areaSimboli),
-      riga_(ConfigurazioneRiga::esercizio(mouseProtetto), [this](int i, Origine) { eseguiComando(i); })
+      riga_(std::move(riga), [this](int i, Origine) { eseguiComando(i); })
 {
 }
 
@@ -27,15 +30,19 @@ void FinestraEsercizio::segnaInizio()
     risultati_.oraInizio = ora();
 }
 
+qint16 FinestraEsercizio::estraiNumero(tk::Random& caso) const
+{
+    const int intervallo = globali().NumeroMassimo - globali().minimo() + 1;
+    return static_cast<qint16>(std::floor(static_cast<double>(caso.next()) * intervallo) + globali().minimo());
+}
+
 void FinestraEsercizio::connectEvents()
 {
     riga_.collega(Option1);
     pannello.descriviValori();
-    // A screen reader can tell how many objects and symbols the two areas show.
-    tk::summariseArea(*window()->find(QStringLiteral("FraSfondoS")), QStringLiteral("oggetto"),
-                      QStringLiteral("oggetti"));
-    tk::summariseArea(*window()->find(QString::fromLatin1(areaSimboli_)), QStringLiteral("simbolo"),
-                      QStringLiteral("simboli"));
+    const Aree a = aree();
+    a.daContare.setAccessibleName(a.nomeDaContare);
+    tk::summariseArea(a.risposta, a.unaCosa, a.piuCose);
 }
 
 void FinestraEsercizio::Load()
@@ -61,6 +68,7 @@ void FinestraEsercizio::eseguiComando(int indice)
         verificaRisposta();
         break;
     case Avanti:
+        annunciaEsito({});
         nuovoEsercizio();
         break;
     case Esci:
@@ -86,11 +94,33 @@ void FinestraEsercizio::abilitaProseguimento()
 
 void FinestraEsercizio::verificaRisposta()
 {
-    const bool esatta = rispostaEsatta();
+    const bool esatta = risposta() == numeroGiusto();
     risultati_.giudica(esatta, pannello);
     abilitaProseguimento();
     risultati_.misuraTempi(ora(), pannello);
-    runtime().speech().say(esatta ? QStringLiteral("Esatto!") : QStringLiteral("Errato"));
+    annunciaEsito(pannello.riassunto());
+
+    // A screen reader says the outcome with the key that takes the focus; what it cannot know is
+    // how many there were.
+    const bool lettoreSchermo = runtime().screenReader().isActive();
+    QString frase;
+    if (!lettoreSchermo)
+        frase = esatta ? QCoreApplication::translate("Esercizio", "Esatto!")
+                       : QCoreApplication::translate("Esercizio", "Errato.");
+    if (!esatta) {
+        const int n = numeroGiusto();
+        const QString quanti = n == 1 ? QCoreApplication::translate("Esercizio", "Era %1.")
+                                      : QCoreApplication::translate("Esercizio", "Erano %1.");
+        frase = (frase.isEmpty() ? QString() : frase + u' ') + quanti.arg(testo::inParole(n));
+    }
+    if (!frase.isEmpty())
+        runtime().speech().say(frase);
+}
+
+void FinestraEsercizio::annunciaEsito(const QString& esito)
+{
+    for (int k = Option1.lowerBound(); k <= Option1.upperBound(); ++k)
+        Option1[k]->setAccessibleDescription(esito);
 }
 
 void FinestraEsercizio::diciConteggio(int conteggio)

@@ -7,9 +7,9 @@
 const QColor RigaComandi::coloreFuoco = palette::TastoFuoco.color();
 const QColor RigaComandi::coloreRiposo = palette::Tasto.color();
 
-ConfigurazioneRiga ConfigurazioneRiga::esercizio(bool mouseProtetto)
+ConfigurazioneRiga ConfigurazioneRiga::esercizio(Esercizio esercizio)
 {
-    ConfigurazioneRiga configurazione{.spazioSaltaDisabilitati = true, .mouseProtetto = mouseProtetto,
+    ConfigurazioneRiga configurazione{.spazioSaltaDisabilitati = true, .mouseProtetto = esercizio.mouseProtetto,
                                       .rilascioDeseleziona = true};
     for (int d = 1; d <= 8; ++d) {
         configurazione.cifre[tk::vk::Digit0 + d] = d - 1;

@@ -15,9 +15,13 @@ enum class Origine { Tastiera, Mouse };
 
 struct ConfigurazioneRiga {
     static constexpr int nessunTasto = -1;
+    // What differs between the rows of the two exercise windows.
+    struct Esercizio {
+        bool mouseProtetto = false;  // see below
+    };
     // The rows of the exercise windows: digits 1 to 8, main row or keypad, name keys 0 to 7;
     // space skips disabled keys; a release leaves the key unselected.
-    static ConfigurazioneRiga esercizio(bool mouseProtetto);
+    static ConfigurazioneRiga esercizio(Esercizio esercizio);
 
     // The digit keys the row takes: key code -> index of the key that gets the focus
     // (nessunTasto: taken, but moves nothing). Enter is always taken.

@@ -2,6 +2,8 @@
 
 #include "Testo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -30,21 +32,33 @@ PannelloRisultati::PannelloRisultati(tk::Form& finestra)
 
 void PannelloRisultati::descriviValori()
 {
-    LblEsito->setAccessibleDescription(QStringLiteral("Esito"));
+    LblEsito->setAccessibleDescription(QCoreApplication::translate("Risultati", "Esito"));
     tk::Label* const valori[] = {LblOperazione, lblRisEsatte, lblRisErrate, LblTempoParziale, LblTempoTotale};
     for (int k = 0; k < 5; ++k)
         valori[k]->setAccessibleDescription(Label5[k]->caption().trimmed());
 }
 
+QString PannelloRisultati::riassunto() const
+{
+    QStringList parti{LblEsito->caption()};
+    for (int k : {1, 2}) {
+        const tk::Label* valore = k == 1 ? lblRisEsatte : lblRisErrate;
+        if (!valore->caption().isEmpty())
+            parti << QCoreApplication::translate("Risultati", "%1: %2", "a heading of the results and its value")
+                         .arg(Label5[k]->caption().trimmed(), valore->caption());
+    }
+    return parti.join(QStringLiteral(". ")) + u'.';
+}
+
 void Risultati::giudica(bool esatto, PannelloRisultati& pannello)
 {
     if (!esatto) {
-        pannello.LblEsito->setCaption(QStringLiteral("ERRATO"));
+        pannello.LblEsito->setCaption(QCoreApplication::translate("Risultati", "ERRATO"));
         incrementa(risposteErrate);
         pannello.lblRisErrate->setCaption(testo::contatore(risposteErrate));
     } else {
         incrementa(risposteEsatte);
-        pannello.LblEsito->setCaption(QStringLiteral("ESATTO"));
+        pannello.LblEsito->setCaption(QCoreApplication::translate("Risultati", "ESATTO"));
         pannello.lblRisEsatte->setCaption(testo::contatore(risposteEsatte));
     }
 }

@@ -30,6 +30,8 @@ struct PannelloRisultati {
 
     // A screen reader gives each value with its heading.
     void descriviValori();
+    // The outcome and the counts of answers, as a screen reader says them: "ESATTO. Risposte esatte: 1."
+    QString riassunto() const;
 };
 
 class Risultati {

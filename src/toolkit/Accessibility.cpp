@@ -6,44 +6,95 @@
 
 #include <QAccessibleWidget>
 
+#include <algorithm>
+
 namespace tk {
 
 namespace {
 
-class ControlAccessible final : public QAccessibleWidget {
-public:
-    ControlAccessible(QWidget* widget, Control& control, QAccessible::Role role)
-        : QAccessibleWidget(widget, role), control_(control)
-    {
+enum class Exposure {
+    Shown,
+    Hidden,     // decoration, or nothing to say now
+    Flattened,  // a frame that only groups: its children stand in its place
+};
+
+Exposure exposureOf(const Control& c)
+{
+    switch (c.kind()) {
+    case Kind::OptionButton: return Exposure::Shown;
+    case Kind::Label:
+        return c.isVisible() && !static_cast<const Label&>(c).caption().isEmpty() ? Exposure::Shown : Exposure::Hidden;
+    case Kind::Image:
+        return c.isVisible() && !static_cast<const Image&>(c).picture().isNull() ? Exposure::Shown : Exposure::Hidden;
+    case Kind::Frame:
+        return c.accessibleSummary || !c.spokenName().isEmpty() ? Exposure::Shown : Exposure::Flattened;
+    case Kind::Shape:
+    case Kind::Panel:
+    case Kind::Timer: break;
     }
+    return Exposure::Hidden;
+}
+
+const Control* controlOf(const QObject* object)
+{
+    const auto* widget = dynamic_cast<const ControlWidget*>(object);
+    return widget ? &widget->control() : nullptr;
+}
+
+// What assistive technologies see inside a window or a shown frame, in table order.
+void collect(const QWidget& container, QList<QWidget*>& shown)
+{
+    for (QObject* child : container.children()) {
+        const Control* c = controlOf(child);
+        if (!c)
+            continue;
+        switch (exposureOf(*c)) {
+        case Exposure::Shown: shown << c->widget(); break;
+        case Exposure::Flattened: collect(*c->widget(), shown); break;
+        case Exposure::Hidden: break;
+        }
+    }
+}
+
+// In reading order, top to bottom and left to right, whatever the stacking.
+QList<QWidget*> shownChildren(const QWidget& container)
+{
+    QList<QWidget*> shown;
+    collect(container, shown);
+    const QWidget* window = container.window();
+    std::stable_sort(shown.begin(), shown.end(), [window](const QWidget* a, const QWidget* b) {
+        const QPoint pa = a->mapTo(window, QPoint()), pb = b->mapTo(window, QPoint());
+        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+    });
+    return shown;
+}
+
+// A window or a shown frame, with only what carries meaning as its children.
+class Container : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return static_cast<int>(shownChildren(*widget()).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> shown = shownChildren(*widget());
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(shownChildren(*widget()).indexOf(child->object())) : -1;
+    }
+};
+
+// A window is a frame, named by its caption.
+class WindowAccessible final : public Container {
+public:
+    explicit WindowAccessible(Window* window) : Container(window, QAccessible::Window) {}
 
     QString text(QAccessible::Text t) const override
     {
-        switch (t) {
-        case QAccessible::Name: return name();
-        case QAccessible::Description:
-            return widget()->accessibleDescription();
-        default: return QAccessibleWidget::text(t);
-        }
+        return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t);
     }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        if (control_.kind() == Kind::OptionButton) {
-            s.pressed = static_cast<const OptionButton&>(control_).isSelected();
-            s.focused = control_.window().focusedControl() == &control_;
-        }
-        return s;
-    }
-
-private:
-    QString name() const
-    {
-        return control_.accessibleSummary ? control_.accessibleSummary() : control_.spokenName();
-    }
-
-    Control& control_;
 };
 
 QAccessible::Role roleOf(Kind kind)
@@ -60,29 +111,104 @@ QAccessible::Role roleOf(Kind kind)
     return QAccessible::Pane;
 }
 
+class ControlAccessible final : public Container {
+public:
+    ControlAccessible(ControlWidget* widget, Control& control)
+        : Container(widget, roleOf(control.kind())), widget_(widget), control_(control)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return control_.accessibleSummary ? control_.accessibleSummary() : control_.spokenName();
+        case QAccessible::Description: return widget()->accessibleDescription();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (control_.kind() == Kind::OptionButton) {
+            s.pressed = static_cast<const OptionButton&>(control_).isSelected();
+            s.focused = control_.window().focusedControl() == &control_;
+        }
+        return s;
+    }
+
+    // The nearest window or frame that assistive technologies see.
+    QAccessibleInterface* parent() const override
+    {
+        for (QWidget* up = widget()->parentWidget(); up; up = up->parentWidget()) {
+            const Control* c = controlOf(up);
+            if (!c || exposureOf(*c) == Exposure::Shown)
+                return QAccessible::queryAccessibleInterface(up);
+        }
+        return nullptr;
+    }
+
+    int childCount() const override { return control_.kind() == Kind::Frame ? Container::childCount() : 0; }
+
+    // Keys are pressed and focused as by the mouse; pictures that take a click are pressed.
+    QStringList actionNames() const override
+    {
+        if (control_.kind() == Kind::OptionButton)
+            return {pressAction(), setFocusAction()};
+        if (control_.kind() == Kind::Image && control_.on.click)
+            return {pressAction()};
+        return {};
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            widget_->click();
+        else if (action == setFocusAction() && control_.kind() == Kind::OptionButton)
+            control_.window().giveFocus(control_);
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    ControlWidget* widget_;
+    Control& control_;
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
-    auto* widget = dynamic_cast<ControlWidget*>(object);
-    if (!widget)
-        return nullptr;
-    Control& control = widget->control();
-    return new ControlAccessible(widget, control, roleOf(control.kind()));
+    if (auto* window = dynamic_cast<Window*>(object))
+        return new WindowAccessible(window);
+    if (auto* widget = dynamic_cast<ControlWidget*>(object))
+        return new ControlAccessible(widget, widget->control());
+    return nullptr;
 }
 
 } // namespace
+
+bool isExposed(const Control& control)
+{
+    return exposureOf(control) == Exposure::Shown;
+}
+
+void announceChange(Control& control, bool wasExposed)
+{
+    if (!control.widget() || !QAccessible::isActive())
+        return;
+    const bool exposed = isExposed(control);
+    const QAccessible::Event type = exposed == wasExposed ? QAccessible::NameChanged
+                                    : exposed             ? QAccessible::ObjectCreated
+                                                          : QAccessible::ObjectDestroyed;
+    QAccessibleEvent event(control.widget(), type);
+    QAccessible::updateAccessibility(&event);
+}
 
 void summariseArea(Control& area, const QString& one, const QString& many)
 {
     area.accessibleSummary = [&area, one, many] {
         int shown = 0;
-        for (const Control* c : area.window().controls()) {
-            if (c->container() != &area || !c->isVisible())
-                continue;
-            if (c->kind() == Kind::Image)
-                shown += !static_cast<const Image*>(c)->picture().isNull();
-            else if (c->kind() == Kind::Label)
-                shown += !static_cast<const Label*>(c)->caption().isEmpty();
-        }
+        for (const Control* c : area.window().controls())
+            shown += c->container() == &area && isExposed(*c);
         return QStringLiteral("%1 %2").arg(shown).arg(shown == 1 ? one : many);
     };
 }

@@ -1,10 +1,10 @@
 #include "Controls.h"
 
+#include "Accessibility.h"
 #include "Input.h"
 #include "Painting.h"
 #include "Window.h"
 
-#include <QAccessible>
 #include <QApplication>
 
 
@@ -43,7 +43,8 @@ Control::Control(Window& window, const ControlSpec& spec, Control* container)
       name_(QString::fromLatin1(spec.name)),
       index_(spec.index),
       tabIndex_(spec.tabIndex),
-      container_(container)
+      container_(container),
+      accessibleName_(spec.accessibleName)
 {
 }
 
@@ -51,6 +52,8 @@ void Control::setWidget(QWidget* widget, const std::optional<FontSpec>& font)
 {
     widget_ = widget;
     widget_->setObjectName(name_);
+    if (accessibleName_)
+        widget_->setAccessibleName(QString::fromUtf8(accessibleName_));
     font_ = font;
     if (font_)
         widget_->setFont(fontFor(font_, window_.scale()));
@@ -78,18 +81,16 @@ QString Control::spokenName() const
     }
 }
 
-void Control::setAccessibleDescription(const QString& description)
+void Control::setAccessibleName(const QString& name)
 {
-    if (widget_)
-        widget_->setAccessibleDescription(description);
+    if (widget_ && name != widget_->accessibleName())
+        widget_->setAccessibleName(name);
 }
 
-void Control::announceNameChange()
+void Control::setAccessibleDescription(const QString& description)
 {
-    if (widget_ && QAccessible::isActive()) {
-        QAccessibleEvent event(widget_, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    if (widget_ && description != widget_->accessibleDescription())
+        widget_->setAccessibleDescription(description);
 }
 
 QWidget* Control::parentWidget() const
@@ -142,7 +143,10 @@ void Control::setVisible(bool visible)
 {
     if (!widget_ || visible == isVisible())
         return;
+    const bool wasExposed = isExposed(*this);
     widget_->setVisible(visible);
+    if (isExposed(*this) != wasExposed)
+        announceChange(*this, wasExposed);
     window_.focusMayHaveMoved();
 }
 
@@ -171,9 +175,10 @@ void Label::setCaption(const QString& caption)
 {
     if (caption == caption_)
         return;
+    const bool wasExposed = isExposed(*this);
     caption_ = caption;
     update();
-    announceNameChange();
+    announceChange(*this, wasExposed);
 }
 
 void Label::setBackColor(const QColor& color)
@@ -198,20 +203,6 @@ OptionButton::OptionButton(Window& window, const ControlSpec& spec, Control* con
     if (spec.picture)
         picture_ = spec.picture();
     setWidget(createWidget(*this, parentWidget()), spec.font.value_or(FontSpec{}));
-    if (spec.accessibleName)
-        widget()->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-}
-
-void OptionButton::setCaption(const QString& caption)
-{
-    caption_ = caption;
-    update();
-}
-
-void OptionButton::setPicture(const QPixmap& picture)
-{
-    picture_ = picture;
-    update();
 }
 
 void OptionButton::setBackColor(const QColor& color)
@@ -235,13 +226,17 @@ Image::Image(Window& window, const ControlSpec& spec, Control* container) : Cont
     setWidget(createWidget(*this, parentWidget()));
 }
 
-void Image::setPicture(const QPixmap& picture)
+void Image::setPicture(const QPixmap& picture, const QString& name)
 {
+    setAccessibleName(name);
     if (picture.cacheKey() == picture_.cacheKey())
         return;
+    const bool wasExposed = isExposed(*this);
     picture_ = picture;
     place();
     update();
+    if (isExposed(*this) != wasExposed)
+        announceChange(*this, wasExposed);
 }
 
 void Image::place()

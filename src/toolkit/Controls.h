@@ -64,12 +64,12 @@ public:
     // Its name aloud: the accessible name where the design gives one (a key showing a picture),
     // else its caption.
     QString spokenName() const;
+    // What a screen reader calls the control, where no caption says it.
+    void setAccessibleName(const QString& name);
     // What a screen reader says of the control beyond its name.
     void setAccessibleDescription(const QString& description);
     // When set, the spoken name is computed when asked (a frame telling how many things it shows).
     std::function<QString()> accessibleSummary;
-    // Tells screen readers that the spoken name changed.
-    void announceNameChange();
 
     ControlEvents on;
 
@@ -91,6 +91,7 @@ private:
     int index_;
     int tabIndex_;
     Control* container_;
+    const char* accessibleName_;
     QWidget* widget_ = nullptr;
     std::optional<FontSpec> font_;
 };
@@ -133,9 +134,7 @@ public:
     OptionButton(Window& window, const ControlSpec& spec, Control* container);
 
     QString caption() const { return caption_; }
-    void setCaption(const QString& caption);
     QPixmap picture() const { return picture_; }
-    void setPicture(const QPixmap& picture);
     QColor backColor() const { return back_; }
     void setBackColor(const QColor& color);
     QColor foreColor() const { return fore_; }
@@ -157,7 +156,8 @@ public:
     Image(Window& window, const ControlSpec& spec, Control* container);
 
     QPixmap picture() const { return picture_; }
-    void setPicture(const QPixmap& picture);
+    // The picture with the name a screen reader gives it ("sedia"); an empty picture shows nothing.
+    void setPicture(const QPixmap& picture, const QString& name = {});
 
 protected:
     void place() override;

@@ -5,8 +5,6 @@
 
 #include "Keys.h"
 
-#include <QAccessible>
-
 #include <algorithm>
 
 namespace tk {
@@ -90,7 +88,7 @@ void Window::focusFirstAvailable()
 
 void Window::sayName(const Control& control)
 {
-    if (!QAccessible::isActive())
+    if (!runtime_.screenReader().isActive())
         runtime_.speech().say(control.spokenName());
 }
 

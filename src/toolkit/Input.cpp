@@ -90,9 +90,7 @@ protected:
             grabMouse();
             grabbing_ = event->button();
         }
-        if (event->button() == Qt::LeftButton)
-            button_.setSelected(true);
-        window_.raise(button_.on.mouseDown, button_.index());
+        pressed(event->button());
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -100,7 +98,15 @@ protected:
         event->accept();
         if (event->button() == grabbing_)
             letGo();
-        window_.raise(button_.on.mouseUp, button_.index());
+        released();
+    }
+
+    void click() override
+    {
+        if (!isEnabled() || window_.isDetached())
+            return;
+        pressed(Qt::LeftButton);
+        released();
     }
 
     void hideEvent(QHideEvent*) override { letGo(); }
@@ -108,6 +114,15 @@ protected:
     void focusOutEvent(QFocusEvent*) override { window_.focusMayHaveMoved(); }
 
 private:
+    void pressed(Qt::MouseButton button)
+    {
+        if (button == Qt::LeftButton)
+            button_.setSelected(true);
+        window_.raise(button_.on.mouseDown, button_.index());
+    }
+
+    void released() { window_.raise(button_.on.mouseUp, button_.index()); }
+
     void letGo()
     {
         if (grabbing_) {
@@ -146,6 +161,12 @@ protected:
             pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
         pressed_ = false;
         if (clicked)
+            click();
+    }
+
+    void click() override
+    {
+        if (isVisible() && isEnabled())
             image_.window().raise(image_.on.click, image_.index());
     }
 

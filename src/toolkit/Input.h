@@ -11,6 +11,9 @@ class Control;
 class ControlWidget : public QWidget {
 public:
     Control& control() const { return control_; }
+    // A left click without the mouse, as a screen reader or a switch presses: the same events
+    // as a mouse click, and nothing on a control the mouse could not click.
+    virtual void click() {}
 
 protected:
     ControlWidget(Control& control, QWidget* parent) : QWidget(parent), control_(control) {}

@@ -50,7 +50,9 @@ struct ControlSpec {
     std::optional<Rgb> outline{};      // shapes
     int outlineWidth = 1;             // shapes, in pixels
     int interval = 0;                 // timers, milliseconds
-    const char* accessibleName = nullptr;  // what a screen reader says, where no caption says it
+    // What a screen reader says, where no caption says it; a frame with a name is a group, one
+    // without only groups or colours, and its children stand in its place.
+    const char* accessibleName = nullptr;
 };
 
 struct WindowSpec {

@@ -1,9 +1,10 @@
 #pragma once
-// What every window of a program shares: the services, the keyboard, which window is the active
-// one, and the one place where an event of the program's is raised. Focus events wait for the end
-// of the event in hand, as the classic toolkits queue them.
+// What every window of a program shares: the services, the keyboard, whether a screen reader is at
+// work, which window is the active one, and the one place where an event of the program's is
+// raised. Focus events wait for the end of the event in hand, as the classic toolkits queue them.
 
 #include "Keyboard.h"
+#include "ScreenReader.h"
 #include "Services.h"
 
 #include <QPointer>
@@ -25,6 +26,8 @@ public:
     Random& random() const { return random_; }
     Speech& speech() const { return speech_; }
     Keyboard& keyboard() { return keyboard_; }
+    ScreenReader& screenReader() { return screenReader_; }
+    const ScreenReader& screenReader() const { return screenReader_; }
 
     // Tests drive timers by hand: enabled timers then never start a system timer.
     bool manualTimers() const { return manualTimers_; }
@@ -56,6 +59,7 @@ private:
     Random& random_;
     Speech& speech_;
     Keyboard keyboard_;
+    ScreenReader screenReader_;
     bool manualTimers_ = false;
     Form* activeForm_ = nullptr;
     int depth_ = 0;
