@@ -15,7 +15,8 @@ readonly SYS_EX_W=11925 SYS_EX_H=8820
 readonly SYS_COLOUR_OUTCOME="#0000C0" # outcome text
 readonly SYS_COLOUR_FOCUS="#FFC080"   # command key holding the focus
 
-SYS_TMP="" SYS_X_PID="" SYS_WM_PID="" SYS_PROGRAM_PID="" SYS_SHOT_NO=0 SYS_SPINNERS="" SYS_WESTON_PID=""
+SYS_TMP="" SYS_X_PID="" SYS_WM_PID="" SYS_PROGRAM_PID="" SYS_SHOT_NO=0 SYS_SPINNERS="" SYS_WESTON_PID="" SYS_BUS_PID=""
+SYS_PULSE_PID="" SYS_SPEECHD_PID=""
 
 sys_log() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
 
@@ -39,8 +40,10 @@ sys_cleanup()
         done
         kill "$SYS_PROGRAM_PID" 2>/dev/null || true
     fi
+    sys_stop_pid "$SYS_SPEECHD_PID"
+    sys_stop_pid "$SYS_PULSE_PID"
     # shellcheck disable=SC2086 # a list of pids
-    for pid in $SYS_SPINNERS "$SYS_PROGRAM_PID" "$SYS_WESTON_PID" "$SYS_WM_PID" "$SYS_X_PID"; do
+    for pid in $SYS_SPINNERS "$SYS_PROGRAM_PID" "$SYS_WESTON_PID" "$SYS_WM_PID" "$SYS_BUS_PID" "$SYS_X_PID"; do
         [ -n "$pid" ] || continue
         kill "$pid" 2>/dev/null || true
         for _ in $(seq 30); do
@@ -54,7 +57,26 @@ sys_cleanup()
     exit "$status"
 }
 
-# A private X server on a free display, openbox on it (unless told --no-wm), and a throwaway home.
+# Stops one of this test's processes by pid, and its children (the speech service's synthesiser):
+# TERM, then KILL, as a speech service whose sound server went away ignores TERM.
+sys_stop_pid()
+{
+    local pid=$1 children
+    [ -n "$pid" ] || return 0
+    children=$(cat /proc/"$pid"/task/*/children 2>/dev/null || true)
+    # shellcheck disable=SC2086
+    kill "$pid" $children 2>/dev/null || true
+    for _ in $(seq 20); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    # shellcheck disable=SC2086
+    kill -KILL "$pid" $children 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+# A private X server on a free display, openbox on it (unless told --no-wm), a throwaway home and
+# a private session bus, as a desktop session has: screen readers reach the program through it.
 sys_start_x()
 {
     local wm=1
@@ -73,7 +95,7 @@ sys_start_x()
     mkdir -p "$HOME/.config/speech-dispatcher"
     echo DisableAutoSpawn >"$HOME/.config/speech-dispatcher/speechd.conf"
     unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORM XDG_CONFIG_HOME \
-        SPEECHD_ADDRESS PULSE_SERVER
+        SPEECHD_ADDRESS PULSE_SERVER AT_SPI_BUS_ADDRESS QT_ACCESSIBILITY QT_LINUX_ACCESSIBILITY_ALWAYS_ON
     export QT_QPA_PLATFORM=xcb
 
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$SYS_TMP/display" \
@@ -90,6 +112,18 @@ sys_start_x()
     export DISPLAY=":$number"
     # shellcheck disable=SC2034 # the path of the X connection, for the tests that trace it
     SYS_X_SOCKET="/tmp/.X11-unix/X$number"
+
+    # Started once the display and the home are set: the services it starts on demand (the
+    # accessibility bus) inherit them.
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" \
+        >"$SYS_ARTEFACTS/dbus.log" 2>&1 &
+    SYS_BUS_PID=$!
+    for _ in $(seq 50); do
+        [ -S "$XDG_RUNTIME_DIR/bus" ] && break
+        sleep 0.1
+    done
+    [ -S "$XDG_RUNTIME_DIR/bus" ] || sys_fail "the session bus did not start"
 
     if [ "$wm" = 0 ]; then
         timeout 10 xdotool getmouselocation >/dev/null 2>&1 || sys_fail "X display $DISPLAY does not answer"
@@ -116,6 +150,73 @@ sys_start_x()
     done
     [ -n "$SYS_WM_PID" ] || sys_fail "openbox is not managing display $DISPLAY"
     sys_log "X display $DISPLAY, openbox $SYS_WM_PID"
+}
+
+# Sets a property of the accessibility bus's status (IsEnabled, ScreenReaderEnabled), as a
+# screen reader or a switch-access tool does.
+sys_a11y_set()
+{
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+        string:org.a11y.Status "string:$1" "variant:boolean:$2" >/dev/null || sys_fail "cannot set $1 on the accessibility bus"
+}
+
+readonly SYS_RATE=16000 # one channel; a 20 ms window is 320 samples
+
+# A private sound server with a null sink, "quantella", whose monitor a recorder can listen to.
+sys_start_sound()
+{
+    export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
+    mkdir -p "$XDG_RUNTIME_DIR/pulse"
+    (exec pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes --log-level=error \
+        --log-target=file:"$SYS_ARTEFACTS/pulse.log" \
+        --load="module-null-sink sink_name=quantella rate=$SYS_RATE channels=1" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$XDG_RUNTIME_DIR/pulse/native" \
+        </dev/null >/dev/null 2>&1) &
+    SYS_PULSE_PID=$!
+    for _ in $(seq 50); do
+        pactl info >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    pactl set-default-sink quantella || sys_fail "no sound server"
+}
+
+# The speech service with espeak-ng through the sound server. Every text it is asked to say goes to
+# SYS_PROTOCOL, and its own log (what reaches the synthesiser, and how each message ends) to
+# SYS_SPEECHD_LOG. A program that connects when it is not running starts it again, the same way.
+sys_start_speech_service()
+{
+    SYS_PROTOCOL="$SYS_ARTEFACTS/speechd-protocol.log"
+    SYS_SPEECHD_LOG="$XDG_RUNTIME_DIR/speech-dispatcher/log/speech-dispatcher.log"
+    printf '%s\n' 'LogLevel 5' "CustomLogFile \"protocol\" \"$SYS_PROTOCOL\"" 'AudioOutputMethod "pulse"' \
+        'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' 'DefaultModule espeak-ng' 'DefaultLanguage "it"' \
+        'DefaultVolume 100' >"$HOME/.config/speech-dispatcher/speechd.conf"
+    (exec speech-dispatcher -s -t 0 </dev/null >/dev/null 2>&1) &
+    SYS_SPEECHD_PID=$!
+    for _ in $(seq 50); do
+        [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break
+        sleep 0.1
+    done
+    [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] || sys_fail "the speech service did not start"
+    sys_log "sound server $SYS_PULSE_PID, speech service $SYS_SPEECHD_PID"
+}
+
+# Prints, one per line, the texts the speech service was asked to say by the client whose name
+# contains NAME ("quantella", "orca"), as the protocol log has them.
+sys_said_by()
+{
+    awk -v who="$1" '
+        {
+            at = index($0, ":DATA:|")
+            if (!at) next
+            n = split(substr($0, 1, at - 1), words, " ")
+            fd = words[n]
+            data = substr($0, at + 7)
+            sub(/\r$/, "", data)
+            if (data ~ /CLIENT_NAME/) client[fd] = tolower(data)
+            else if (tolower(data) == "speak") inside[fd] = 1
+            else if (data == ".") inside[fd] = 0
+            else if (inside[fd] && index(client[fd], who)) { gsub(/<[^>]*>/, "", data); print data }
+        }' "$SYS_PROTOCOL"
 }
 
 # Starts the command in the background with its output kept as an artefact.

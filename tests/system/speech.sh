@@ -1,8 +1,11 @@
 #!/bin/bash
 # The voice, heard for real: a private sound server with a null sink, the desktop's speech service
 # with its Italian voice behind it, and the real program played by keyboard under Xvfb. The sink's
-# monitor is recorded around one press of "Conta": the count is heard; with --senza-voce nothing
-# is; with a speech service that hangs, the program still plays on and leaves at once.
+# monitor is recorded around presses of "Conta": the count is heard; with --senza-voce nothing is.
+# What the program asked to say is read from the service's protocol log: key names unless a screen
+# reader is at work (the accessibility bus merely enabled is not one), and how many there were
+# after a mistake. The service is killed in the middle of play: the program answers at once and is
+# heard again a few seconds later. With a service that hangs, the program plays on and leaves at once.
 # Usage: speech.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
@@ -12,106 +15,102 @@ SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
 
-readonly rate=16000  # one channel; a 20 ms window is 320 samples
-pulse_pid="" speechd_pid="" recorder_pid=""
-
-# Stops one of this test's processes by pid, and its children (the speech service's synthesiser):
-# TERM, then KILL, as a speech service whose sound server went away ignores TERM.
-stop_pid()
-{
-    local pid=$1 children
-    [ -n "$pid" ] || return 0
-    children=$(cat /proc/"$pid"/task/*/children 2>/dev/null || true)
-    # shellcheck disable=SC2086
-    kill "$pid" $children 2>/dev/null || true
-    for _ in $(seq 20); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    # shellcheck disable=SC2086
-    kill -KILL "$pid" $children 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-}
-
-stop_sound()
-{
-    stop_pid "$recorder_pid"
-    stop_pid "$speechd_pid"
-    stop_pid "$pulse_pid"
-    recorder_pid="" speechd_pid="" pulse_pid=""
-}
-
+recorder_pid=""
 sys_start_x
-trap 'stop_sound; sys_cleanup' EXIT
-export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
-mkdir -p "$XDG_RUNTIME_DIR/pulse"
-
-# The sound server, as this user, with a null sink that the recorder listens to.
-(exec pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes --log-level=error \
-    --log-target=file:"$SYS_ARTEFACTS/pulse.log" \
-    --load="module-null-sink sink_name=quantella rate=$rate channels=1" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$XDG_RUNTIME_DIR/pulse/native" \
-    </dev/null >/dev/null 2>&1) &
-pulse_pid=$!
-for _ in $(seq 50); do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.1
-done
-pactl set-default-sink quantella || sys_fail "no sound server"
-
-# The speech service: espeak-ng in Italian through the sound server; its log kept small.
-printf '%s\n' 'LogLevel 0' 'AudioOutputMethod "pulse"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
-    'DefaultModule espeak-ng' 'DefaultLanguage "it"' 'DefaultVolume 100' \
-    >"$HOME/.config/speech-dispatcher/speechd.conf"
-(exec speech-dispatcher -s -t 0 </dev/null >"$SYS_ARTEFACTS/speechd.log" 2>&1) &
-speechd_pid=$!
-for _ in $(seq 50); do
-    [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break
-    sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] || sys_fail "the speech service did not start"
-sys_log "sound server $pulse_pid, speech service $speechd_pid"
+trap 'sys_stop_pid "$recorder_pid"; sys_cleanup' EXIT
+sys_start_sound
+sys_start_speech_service
 
 # Counts the 20 ms windows of a recording louder than a whisper (RMS above 1% of full scale).
 loud_windows()
 {
-    sox -t raw -r "$rate" -e signed -b 16 -c 1 "$1" -t dat - |
-        awk -v w=$((rate / 50)) '/^;/ { next } { s += $2 * $2; if (++n == w) { if (sqrt(s / n) > 0.01) c++; s = n = 0 } }
+    sox -t raw -r "$SYS_RATE" -e signed -b 16 -c 1 "$1" -t dat - |
+        awk -v w=$((SYS_RATE / 50)) '/^;/ { next } { s += $2 * $2; if (++n == w) { if (sqrt(s / n) > 0.01) c++; s = n = 0 } }
                                   END { print c + 0 }'
 }
 
-# Opens exercise 1 by keyboard, then records the sink while "Conta" is pressed once; prints the
-# number of loud windows.
-count_aloud()
+# Opens exercise 1 by keyboard with counts up to 5; prints the window once "Conta" has the focus.
+open_exercise()
 {
-    local name=$1 start window recording
+    local start window
     start=$(sys_wait_start_window)
     sys_keys "$start" 1 Return 1 Return 1 Return
     window=$(sys_wait_window "$SYS_TITLE_EX1" 15)
     # shellcheck disable=SC2086
     sys_wait_focus "$window" "\"Conta\"" "$SYS_EX_W" "$SYS_EX_H" $SYS_KEY_CONTA_EX1
-    sleep 2  # what the keys said on the way is over
-    recording="$SYS_ARTEFACTS/$name.raw"
-    (exec parec --device=quantella.monitor --raw --format=s16le --rate="$rate" --channels=1 --latency-msec=20 \
+    printf '%s\n' "$window"
+}
+
+# Records the sink while the keys are typed into the window; prints the number of loud windows.
+heard()
+{
+    local name=$1 window=$2 recording="$SYS_ARTEFACTS/$1.raw"
+    shift 2
+    sleep 2 # what was said before is over
+    (exec parec --device=quantella.monitor --raw --format=s16le --rate="$SYS_RATE" --channels=1 --latency-msec=20 \
         >"$recording" 2>/dev/null) &
     recorder_pid=$!
     sleep 0.3
-    sys_keys "$window" Return
+    sys_keys "$window" "$@"
     sleep 2
-    stop_pid "$recorder_pid"
+    sys_stop_pid "$recorder_pid"
     recorder_pid=""
     sys_shot "$name"
     loud_windows "$recording"
 }
 
+# ---- The voice, with the accessibility bus enabled as switch access enables it
+
+sys_a11y_set IsEnabled true
 sys_start_program "$program"
-loud=$(count_aloud "voice")
+window=$(open_exercise)
+loud=$(heard "voice" "$window" Return)
 sys_log "\"Conta\" with the voice: $loud loud windows of 20 ms"
 [ "$loud" -ge 5 ] || sys_fail "\"Conta\" was not heard ($loud loud windows)"
+sys_said_by quantella | grep -qx "Dall'insieme ai simboli grafici" ||
+    sys_fail "with only the accessibility bus enabled, the key names were not said: $(sys_said_by quantella | tr '\n' '|')"
+
+# Six symbols for at most five objects: a mistake, and the voice says how many there were.
+sys_keys "$window" Return Return Return Return Return 3 Return
+sleep 2
+taught=$(sys_said_by quantella | tail -n 1)
+sys_log "after the mistake: \"$taught\""
+[[ "$taught" =~ ^Errato\.\ Er(a\ uno|ano\ (due|tre|quattro|cinque))\.$ ]] ||
+    sys_fail "after the mistake the voice said \"$taught\""
+
+# The service dies in the middle of play: the next count shows at once, and a few seconds later
+# the voice is back through a service the program starts again.
+sys_stop_pid "$SYS_SPEECHD_PID"
+SYS_SPEECHD_PID=""
+sys_keys "$window" 4 Return
+# shellcheck disable=SC2086
+sys_wait_focus "$window" "\"Conta\" after \"Avanti\"" "$SYS_EX_W" "$SYS_EX_H" $SYS_KEY_CONTA_EX1
+sys_keys "$window" Return
+area=$(sys_area "$window" $SYS_CELL1_EX1 "$SYS_EX_W" "$SYS_EX_H")
+marks=$(sys_wait_colour "$area" "#0000FF" 20 1)
+[ "$marks" -ge 20 ] || sys_fail "with the speech service gone, \"Conta\" showed no symbol within 1 s"
+sleep 3
+loud=$(heard "voice-back" "$window" Return)
+SYS_SPEECHD_PID=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
+sys_log "\"Conta\" after the service came back: $loud loud windows; $(grep -c voce "$SYS_ARTEFACTS/program.log") lines"
+[ "$loud" -ge 5 ] || sys_fail "the voice did not come back ($loud loud windows)"
+grep -q "voce persa" "$SYS_ARTEFACTS/program.log" || sys_fail "the lost voice was not reported"
+grep -q "la voce è tornata" "$SYS_ARTEFACTS/program.log" || sys_fail "the voice's return was not reported"
+
+# A screen reader starts: it says the key names, the program no longer does.
+sys_a11y_set ScreenReaderEnabled true
+sleep 0.5
+before=$(sys_said_by quantella | wc -l)
+sys_keys "$window" 1 2
+sleep 1
+sys_said_by quantella | tail -n +$((before + 1)) | grep -q . &&
+    sys_fail "with a screen reader, the program said: $(sys_said_by quantella | tail -n +$((before + 1)) | tr '\n' '|')"
+sys_a11y_set ScreenReaderEnabled false
 sys_terminate_program
 
 sys_start_program "$program" --senza-voce
-loud=$(count_aloud "no-voice")
+window=$(open_exercise)
+loud=$(heard "no-voice" "$window" Return)
 sys_log "\"Conta\" with --senza-voce: $loud loud windows"
 [ "$loud" -eq 0 ] || sys_fail "--senza-voce was heard ($loud loud windows)"
 sys_terminate_program
@@ -119,15 +118,16 @@ sys_terminate_program
 # Without a sound server, a speech service started on demand says its first word, then hangs for
 # good, and a program that connects to it later never gets its engine. The program plays on, and
 # leaves at once all the same.
-stop_sound
+sys_stop_pid "$SYS_SPEECHD_PID"
+sys_stop_pid "$SYS_PULSE_PID"
+SYS_SPEECHD_PID="" SYS_PULSE_PID=""
 sed -i '/AudioOutputMethod/d' "$HOME/.config/speech-dispatcher/speechd.conf"
 sys_start_program "$program"
-count_aloud "voice-first" >/dev/null
+heard "voice-first" "$(open_exercise)" Return >/dev/null
 sys_terminate_program
-spawned=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
-[ -n "$spawned" ] || sys_fail "no speech service was started on demand"
-speechd_pid=$spawned  # stopped by this test's own clean-up, with KILL if it has hung
+SYS_SPEECHD_PID=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
+[ -n "$SYS_SPEECHD_PID" ] || sys_fail "no speech service was started on demand"
 sys_start_program "$program"
-count_aloud "voice-hung" >/dev/null
+heard "voice-hung" "$(open_exercise)" Return >/dev/null
 sys_terminate_program
 sys_log "PASS"
