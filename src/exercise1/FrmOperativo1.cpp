@@ -20,8 +20,10 @@ frmOperativo1::frmOperativo1(tk::Runtime& runtime, Dipendenze dipendenze)
 
 FinestraEsercizio::Aree frmOperativo1::aree()
 {
-    return {*FraSfondoS, QCoreApplication::translate("Esercizio", "Oggetti da contare"), *Frame5,
-            QCoreApplication::translate("Esercizio", "simbolo"), QCoreApplication::translate("Esercizio", "simboli")};
+    //: What a screen reader calls the set of objects the child counts (not how many: that is the answer).
+    return {*FraSfondoS, QCoreApplication::translate("Esercizio", "Oggetti da contare"), *Frame5, [](int n) {
+                return QCoreApplication::translate("Esercizio", "%n simboli", "the symbols the child has placed", n);
+            }};
 }
 
 void frmOperativo1::connectEvents()

@@ -19,8 +19,10 @@ FrmOperativo2::FrmOperativo2(tk::Runtime& runtime, Dipendenze dipendenze)
 
 FinestraEsercizio::Aree FrmOperativo2::aree()
 {
-    return {*Frame1, QCoreApplication::translate("Esercizio", "Simboli da contare"), *FraSfondoS,
-            QCoreApplication::translate("Esercizio", "oggetto"), QCoreApplication::translate("Esercizio", "oggetti")};
+    //: What a screen reader calls the row of symbols the child counts (not how many: that is the answer).
+    return {*Frame1, QCoreApplication::translate("Esercizio", "Simboli da contare"), *FraSfondoS, [](int n) {
+                return QCoreApplication::translate("Esercizio", "%n oggetti", "objects in the child's set", n);
+            }};
 }
 
 void FrmOperativo2::nuovoEsercizio()

@@ -20,22 +20,26 @@ const tk::ControlSpec controlli[] = {
      .back = RosaForte, .tabIndex = 16, .dock = tk::Dock::Left},
     {.name = "timerTendine", .kind = Kind::Timer, .interval = 10},
     {.name = "Frame1", .kind = Kind::Frame, .left = 285, .top = 4260, .width = 3630, .height = 3150,
-     .back = Rosa, .tabIndex = 13, .accessibleName = "Esercizio"},
+     //: What a screen reader calls the row of the two exercise keys.
+     .back = Rosa, .tabIndex = 13, .accessibleName = QT_TRANSLATE_NOOP("Layout", "Esercizio")},
     {.name = "Frame2", .kind = Kind::Frame, .left = 4065, .top = 4290, .width = 3630, .height = 3150,
-     .back = Rosa, .tabIndex = 6, .accessibleName = "Fino a quanto contare"},
+     //: What a screen reader calls the row of range keys.
+     .back = Rosa, .tabIndex = 6, .accessibleName = QT_TRANSLATE_NOOP("Layout", "Fino a quanto contare")},
     {.name = "frmTitolo", .kind = Kind::Frame, .left = 90, .top = 120, .width = 11385, .height = 1875,
      .back = Rosa, .tabIndex = 7, .border = false},
     {.name = "Option3", .index = 2, .kind = Kind::OptionButton, .left = 7830, .top = 6330, .width = 3195,
-     .height = 915, .caption = "Esci", .back = Tasto, .fore = BluTesto, .font = Arial14B, .tabIndex = 18},
+     .height = 915, .caption = QT_TRANSLATE_NOOP("Layout", "Esci"), .back = Tasto, .fore = BluTesto, .font = Arial14B,
+     .tabIndex = 18},
     {.name = "Frame3", .kind = Kind::Frame, .left = 7740, .top = 4305, .width = 3645, .height = 3150,
-     .back = Rosa, .tabIndex = 10, .accessibleName = "Comandi"},
+     .back = Rosa, .tabIndex = 10, .accessibleName = QT_TRANSLATE_NOOP("Layout", "Comandi")},
     {.name = "Label6", .kind = Kind::Label, .left = 150, .top = 2415, .width = 11205, .height = 405,
      .transparent = true, .font = Sans13B, .tabIndex = 15},
     {.name = "Label2", .kind = Kind::Label, .left = 150, .top = 2085, .width = 11205, .height = 405,
      .fore = Rosso, .transparent = true, .font = Sans13B, .tabIndex = 14},
     // 120 twips wider than the window: its right end lies under Picture2.
     {.name = "Label5", .kind = Kind::Label, .left = 0, .top = 7905, .width = 12000, .height = 495,
-     .caption = "Il nuovo software di Arvedo", .back = RosaForte, .fore = RossoScuro,
+     //: The credit band; Arvedo is a name.
+     .caption = QT_TRANSLATE_NOOP("Layout", "Il nuovo software di Arvedo"), .back = RosaForte, .fore = RossoScuro,
      .font = tk::FontSpec{"Arial", 18, true}, .tabIndex = 5, .align = tk::Align::Center},
 
     // The title plate.
@@ -51,11 +55,11 @@ const tk::ControlSpec controlli[] = {
 
     // Row 1: the exercise keys and their marker bars.
     {.name = "Option1", .index = 0, .kind = Kind::OptionButton, .container = "Frame1", .left = 105, .top = 150,
-     .width = 3195, .height = 1380, .caption = "Dall'insieme ai simboli grafici", .back = Tasto,
-     .fore = BluTesto, .font = Arial14B, .tabIndex = 0},
+     .width = 3195, .height = 1380, .caption = QT_TRANSLATE_NOOP("Layout", "Dall'insieme ai simboli grafici"),
+     .back = Tasto, .fore = BluTesto, .font = Arial14B, .tabIndex = 0},
     {.name = "Option1", .index = 1, .kind = Kind::OptionButton, .container = "Frame1", .left = 105, .top = 1575,
-     .width = 3195, .height = 1380, .caption = "Dai simboli grafici all'insieme", .back = Tasto,
-     .fore = BluTesto, .font = tk::FontSpec{"Arial", 13.5, true}, .tabIndex = 1},
+     .width = 3195, .height = 1380, .caption = QT_TRANSLATE_NOOP("Layout", "Dai simboli grafici all'insieme"),
+     .back = Tasto, .fore = BluTesto, .font = tk::FontSpec{"Arial", 13.5, true}, .tabIndex = 1},
     {.name = "Label3", .index = 1, .kind = Kind::Label, .container = "Frame1", .left = 3330, .top = 1590,
      .width = 195, .height = 1305, .back = Rosa, .tabIndex = 20},
     {.name = "Label3", .index = 0, .kind = Kind::Label, .container = "Frame1", .left = 3330, .top = 150,
@@ -64,13 +68,14 @@ const tk::ControlSpec controlli[] = {
     // Row 2: the range keys, showing pictures.
     {.name = "Option2", .index = 0, .kind = Kind::OptionButton, .container = "Frame2", .left = 105, .top = 150,
      .width = 3195, .height = 930, .back = Tasto, .tabIndex = 2, .picture = &figure::intervalloCinque,
-     .accessibleName = "Fino a cinque"},
+     //: What a screen reader says of the range key whose picture shows "up to" over five squares.
+     .accessibleName = QT_TRANSLATE_NOOP("Layout", "Fino a cinque")},
     {.name = "Option2", .index = 1, .kind = Kind::OptionButton, .container = "Frame2", .left = 105, .top = 1125,
      .width = 3195, .height = 915, .back = Tasto, .tabIndex = 3, .picture = &figure::intervalloDieci,
-     .accessibleName = "Fino a dieci"},
+     .accessibleName = QT_TRANSLATE_NOOP("Layout", "Fino a dieci")},
     {.name = "Option2", .index = 2, .kind = Kind::OptionButton, .container = "Frame2", .left = 105, .top = 2070,
      .width = 3195, .height = 915, .back = Tasto, .tabIndex = 4, .picture = &figure::oltreDieci,
-     .accessibleName = "Oltre dieci"},
+     .accessibleName = QT_TRANSLATE_NOOP("Layout", "Oltre dieci")},
     {.name = "Label3", .index = 4, .kind = Kind::Label, .container = "Frame2", .left = 3375, .top = 2085,
      .width = 195, .height = 855, .back = Rosa, .tabIndex = 23},
     {.name = "Label3", .index = 3, .kind = Kind::Label, .container = "Frame2", .left = 3390, .top = 1140,
@@ -79,12 +84,14 @@ const tk::ControlSpec controlli[] = {
      .width = 195, .height = 855, .back = Rosa, .tabIndex = 21},
 
     // Row 3: "Vai" and "Reimposta"; "Esci" lies on the window, over this frame.
+    //: A command key of the start screen: clear the choices and choose again.
     {.name = "Option3", .index = 1, .kind = Kind::OptionButton, .container = "Frame3", .left = 105, .top = 1080,
-     .width = 3195, .height = 915, .caption = "Reimposta", .back = Tasto, .fore = BluTesto, .font = Arial14B,
-     .tabIndex = 12},
+     .width = 3195, .height = 915, .caption = QT_TRANSLATE_NOOP("Layout", "Reimposta"), .back = Tasto,
+     .fore = BluTesto, .font = Arial14B, .tabIndex = 12},
+    //: A command key of the start screen: start the chosen exercise. One short word.
     {.name = "Option3", .index = 0, .kind = Kind::OptionButton, .container = "Frame3", .left = 105, .top = 150,
-     .width = 3195, .height = 915, .caption = "Vai", .back = Tasto, .fore = BluTesto, .font = Arial14B,
-     .tabIndex = 11},
+     .width = 3195, .height = 915, .caption = QT_TRANSLATE_NOOP("Layout", "Vai"), .back = Tasto, .fore = BluTesto,
+     .font = Arial14B, .tabIndex = 11},
 };
 
 } // namespace

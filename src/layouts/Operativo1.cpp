@@ -17,12 +17,13 @@ constexpr std::array<tk::ControlSpec, 6> finestra{{
     {.name = "FraSfondoS", .kind = Kind::Frame, .left = 75, .top = 1395, .width = 7755, .height = 3045, .back = Rosa,
      .tabIndex = 1, .border = false},
     {.name = "Frame1", .kind = Kind::Frame, .left = 8100, .top = 4515, .width = 3555, .height = 3930, .back = Rosa,
-     .tabIndex = 5, .accessibleName = "Comandi"},
+     .tabIndex = 5, .accessibleName = QT_TRANSLATE_NOOP("Layout", "Comandi")},
     {.name = "Label2", .kind = Kind::Label, .left = 0, .top = 492, .width = 11532, .height = 492, .back = Rosa,
      .fore = Rosso, .font = intestazioneEsercizio, .tabIndex = 4},
     {.name = "Label1", .kind = Kind::Label, .left = 12, .top = 0, .width = 11532, .height = 492,
-     .caption = "     Obiettivo: quantella grafici", .back = Rosa, .fore = Rosso, .font = intestazioneEsercizio,
-     .tabIndex = 3},
+     //: The goal line over the exercise; keep the five spaces it begins with.
+     .caption = QT_TRANSLATE_NOOP("Layout", "     Obiettivo: quantella grafici"), .back = Rosa, .fore = Rosso,
+     .font = intestazioneEsercizio, .tabIndex = 3},
     {.name = "LblEsito", .kind = Kind::Label, .left = 90, .top = 4515, .width = 7455, .height = 1320, .back = Rosa,
      .fore = BluTesto, .font = esito, .tabIndex = 0, .align = tk::Align::Center},
 }};
@@ -57,11 +58,16 @@ constexpr std::array<tk::ControlSpec, 24> simboli{{
 
 // Front-most first: Esci, Verifica, Conta, Avanti, Ricomincia.
 constexpr std::array<tk::ControlSpec, 5> tasti{{
-    tastoEsercizio("Frame1", 4, 3060, "Esci", Tasto, 9),
-    tastoEsercizio("Frame1", 2, 1590, "Verifica", Tasto, 7),
-    tastoEsercizio("Frame1", 1, 855, "Conta", Tasto, 6),
-    tastoEsercizio("Frame1", 3, 2325, "Avanti", Tasto, 8),
-    tastoEsercizio("Frame1", 0, 135, "Ricomincia", Tasto, 10),
+    //: A command key: leave this screen (on the start screen: leave the program). One short word.
+    tastoEsercizio("Frame1", 4, 3060, QT_TRANSLATE_NOOP("Layout", "Esci"), Tasto, 9),
+    //: A command key: check the answer. One short word.
+    tastoEsercizio("Frame1", 2, 1590, QT_TRANSLATE_NOOP("Layout", "Verifica"), Tasto, 7),
+    //: A command key: count one more (adds one symbol or object). One short word, a verb.
+    tastoEsercizio("Frame1", 1, 855, QT_TRANSLATE_NOOP("Layout", "Conta"), Tasto, 6),
+    //: A command key: go on to the next exercise. One short word.
+    tastoEsercizio("Frame1", 3, 2325, QT_TRANSLATE_NOOP("Layout", "Avanti"), Tasto, 8),
+    //: A command key: start the answer again. One short word.
+    tastoEsercizio("Frame1", 0, 135, QT_TRANSLATE_NOOP("Layout", "Ricomincia"), Tasto, 10),
 }};
 
 // The results panel is the front-most control on the window.
@@ -71,7 +77,7 @@ constexpr auto controlli = unisci(pannelloRisultati(300, 11, 12, 780), finestra,
 
 const tk::WindowSpec frmOperativo1{
     .name = "frmOperativo1",
-    .caption = "Dall'insieme ai simboli grafici",
+    .caption = QT_TRANSLATE_NOOP("Layout", "Dall'insieme ai simboli grafici"),
     .clientWidth = 11925,
     .clientHeight = 8820,
     .back = Rosa,

@@ -12,7 +12,7 @@ using namespace palette;
 constexpr std::array<tk::ControlSpec, 6> finestra{{
     // On the window, front-most first, after the results panel.
     {.name = "Frame2", .kind = Kind::Frame, .left = 8100, .top = 4455, .width = 3555, .height = 3930, .back = Rosa,
-     .tabIndex = 30, .accessibleName = "Comandi"},
+     .tabIndex = 30, .accessibleName = QT_TRANSLATE_NOOP("Layout", "Comandi")},
     {.name = "Frame1", .kind = Kind::Frame, .left = 8100, .top = 1320, .width = 3555, .height = 3075, .back = Rosa,
      .tabIndex = 3},
     {.name = "FraSfondoS", .kind = Kind::Frame, .left = 75, .top = 1380, .width = 7755, .height = 3045, .back = Rosa,
@@ -21,8 +21,9 @@ constexpr std::array<tk::ControlSpec, 6> finestra{{
     {.name = "Label4", .kind = Kind::Label, .left = 0, .top = 492, .width = 12000, .height = 492, .back = Rosa,
      .fore = Rosso, .font = intestazioneEsercizio, .tabIndex = 24},
     {.name = "Label1", .kind = Kind::Label, .left = 0, .top = 0, .width = 12000, .height = 492,
-     .caption = "     Obiettivo: guarda i simboli e costruisci l'insieme", .back = Rosa, .fore = Rosso,
-     .font = intestazioneEsercizio, .tabIndex = 2},
+     //: The goal line over the exercise; keep the five spaces it begins with.
+     .caption = QT_TRANSLATE_NOOP("Layout", "     Obiettivo: guarda i simboli e costruisci l'insieme"), .back = Rosa,
+     .fore = Rosso, .font = intestazioneEsercizio, .tabIndex = 2},
     {.name = "LblEsito", .kind = Kind::Label, .left = 90, .top = 4515, .width = 7455, .height = 1320, .back = Rosa,
      .fore = BluTesto, .font = esito, .tabIndex = 0, .align = tk::Align::Center},
 }};
@@ -57,11 +58,11 @@ constexpr std::array<tk::ControlSpec, 20> simboli = [] {
 
 // Front-most first: Conta, Avanti, Ricomincia, Verifica, Esci. "Conta" starts in the focus colour.
 constexpr std::array<tk::ControlSpec, 5> tasti{{
-    tastoEsercizio("Frame2", 0, 135, "Conta", TastoFuoco, 25),
-    tastoEsercizio("Frame2", 3, 2340, "Avanti", Tasto, 28),
-    tastoEsercizio("Frame2", 1, 870, "Ricomincia", Tasto, 26),
-    tastoEsercizio("Frame2", 2, 1605, "Verifica", Tasto, 27),
-    tastoEsercizio("Frame2", 4, 3090, "Esci", Tasto, 29),
+    tastoEsercizio("Frame2", 0, 135, QT_TRANSLATE_NOOP("Layout", "Conta"), TastoFuoco, 25),
+    tastoEsercizio("Frame2", 3, 2340, QT_TRANSLATE_NOOP("Layout", "Avanti"), Tasto, 28),
+    tastoEsercizio("Frame2", 1, 870, QT_TRANSLATE_NOOP("Layout", "Ricomincia"), Tasto, 26),
+    tastoEsercizio("Frame2", 2, 1605, QT_TRANSLATE_NOOP("Layout", "Verifica"), Tasto, 27),
+    tastoEsercizio("Frame2", 4, 3090, QT_TRANSLATE_NOOP("Layout", "Esci"), Tasto, 29),
 }};
 
 constexpr auto controlli = unisci(pannelloRisultati(315, 31, 32, 930), finestra, insieme, lastra, simboli, tasti);
@@ -70,7 +71,7 @@ constexpr auto controlli = unisci(pannelloRisultati(315, 31, 32, 930), finestra,
 
 const tk::WindowSpec frmOperativo2{
     .name = "FrmOperativo2",
-    .caption = "Dai simboli grafici all'insieme",
+    .caption = QT_TRANSLATE_NOOP("Layout", "Dai simboli grafici all'insieme"),
     .clientWidth = 11925,
     .clientHeight = 8820,
     .back = Rosa,

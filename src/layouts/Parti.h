@@ -25,7 +25,7 @@ constexpr std::array<tk::ControlSpec, 11> pannelloRisultati(int sinistra, int ta
     using tk::Kind;
     constexpr tk::FontSpec valore{"Arial", 14.25, true};
     constexpr tk::FontSpec intestazione{"Arial", 8.25, true};
-    constexpr const char* perRisposta = "Secondi impiegati per ogni risposta";
+    constexpr const char* perRisposta = QT_TRANSLATE_NOOP("Layout", "Secondi impiegati per ogni risposta");
     auto etichetta = [&](const char* nome, int indice, int left, int top, int width, int height,
                          const char* testo, tk::Rgb colore, tk::FontSpec font, int tab, const char* suggerimento) {
         return tk::ControlSpec{.name = nome, .index = indice, .kind = Kind::Label, .container = "frmElaborazione",
@@ -38,19 +38,28 @@ constexpr std::array<tk::ControlSpec, 11> pannelloRisultati(int sinistra, int ta
     return {{
         {.name = "frmElaborazione", .kind = Kind::Frame, .left = sinistra, .top = 6300, .width = 4890, .height = 1695,
          .back = palette::Rosa, .font = tk::FontSpec{"Arial", 8.25, false}, .tabIndex = tabPannello,
-         .accessibleName = "Risultati"},
+         .accessibleName = QT_TRANSLATE_NOOP("Layout", "Risultati")},
         etichetta("lblRisErrate", -1, 1965, 960, 810, 480, "", Blu, valore, tabBase + 9, perRisposta),
         etichetta("lblRisEsatte", -1, 1035, 960, 810, 480, "", Blu, valore, tabBase + 8, nullptr),
         etichetta("LblOperazione", -1, 105, 960, 810, 480, "", Blu, valore, tabBase + 7, nullptr),
         etichetta("LblTempoTotale", -1, 3870, 960, 810, 480, "", Blu, valore, tabBase + 6,
-                  "Secondi impiegati per ogni esercizio"),
-        etichetta("Label5", 0, 45, 300, 930, 555, "Oper", RossoScuro, intestazione, tabBase + 5, nullptr),
+                  QT_TRANSLATE_NOOP("Layout", "Secondi impiegati per ogni esercizio")),
+        //: Heading of the exercise number in the results panel: a short abbreviation.
+        etichetta("Label5", 0, 45, 300, 930, 555, QT_TRANSLATE_NOOP("Layout", "Oper"), RossoScuro, intestazione,
+                  tabBase + 5, nullptr),
         etichetta("LblTempoParziale", -1, 2910, 960, 810, 480, "", Blu, valore, tabBase + 4, perRisposta),
-        etichetta("Label5", 1, 990, 300, 930, 555, " Risposte esatte", RossoScuro, intestazione, tabBase + 3, nullptr),
-        etichetta("Label5", 2, 1935, 300, 930, 555, " Risposte errate", RossoScuro, intestazione, tabBase + 2, nullptr),
-        etichetta("Label5", 3, 2880, 300, 930, 555, "Tempo parziale", RossoScuro, intestazione, tabBase + 1, nullptr),
-        etichetta("Label5", 4, 3825, 300, larghezzaTempoTotale, 555, "Tempo totale", RossoScuro, intestazione,
-                  tabBase, nullptr),
+        //: Heading over the count of right answers, in a narrow column; keep the space it begins with.
+        etichetta("Label5", 1, 990, 300, 930, 555, QT_TRANSLATE_NOOP("Layout", " Risposte esatte"), RossoScuro,
+                  intestazione, tabBase + 3, nullptr),
+        //: Heading over the count of wrong answers, in a narrow column; keep the space it begins with.
+        etichetta("Label5", 2, 1935, 300, 930, 555, QT_TRANSLATE_NOOP("Layout", " Risposte errate"), RossoScuro,
+                  intestazione, tabBase + 2, nullptr),
+        //: Heading over the seconds the last answer took.
+        etichetta("Label5", 3, 2880, 300, 930, 555, QT_TRANSLATE_NOOP("Layout", "Tempo parziale"), RossoScuro,
+                  intestazione, tabBase + 1, nullptr),
+        //: Heading over the seconds all answers took.
+        etichetta("Label5", 4, 3825, 300, larghezzaTempoTotale, 555, QT_TRANSLATE_NOOP("Layout", "Tempo totale"),
+                  RossoScuro, intestazione, tabBase, nullptr),
     }};
 }
 

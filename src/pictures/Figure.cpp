@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 namespace figure {
 
@@ -73,6 +77,7 @@ QPixmap simbolo(int k)
 
 QString nomeOggetto(int n)
 {
+    // What a screen reader says of each object the child counts: a plain noun.
     static const char* const nomi[] = {
         QT_TRANSLATE_NOOP("Figure", "aquilone"), QT_TRANSLATE_NOOP("Figure", "bandiera"),
         QT_TRANSLATE_NOOP("Figure", "barca a vela"), QT_TRANSLATE_NOOP("Figure", "candela"),
@@ -97,9 +102,46 @@ QString nomeSimbolo(int k)
     return QCoreApplication::translate("Figure", nomi[k - 1]);
 }
 
-QPixmap intervalloCinque() { return daVettori(QStringLiteral("intervallo5")); }
-QPixmap intervalloDieci() { return daVettori(QStringLiteral("intervallo10")); }
-QPixmap oltreDieci() { return daVettori(QStringLiteral("oltre10")); }
+namespace {
+
+// A range picture carries words over its squares. In Italian it is the drawing as it is; in another
+// language the band of the words is painted over with the background and the translation drawn
+// there, in the same colour and capital height, centred, narrowed where it is long.
+QPixmap conParole(const QString& nome, const char* parole)
+{
+    QPixmap figura = daVettori(nome);
+    const QString tradotte = QCoreApplication::translate("Figure", parole);
+    if (figura.isNull() || tradotte == QLatin1String(parole))
+        return figura;
+    constexpr qreal larghezza = 160, fascia = 31, alto = 5, basso = 25, margine = 6;
+    QFont carattere(QStringLiteral("Liberation Sans"));
+    carattere.setBold(true);
+    carattere.setPixelSize(100);
+    carattere.setPixelSize(qRound(100 * (basso - alto) / QFontMetricsF(carattere).capHeight()));
+    QPainterPath tracciato;
+    tracciato.addText(0, basso, carattere, tradotte);
+    const QRectF ingombro = tracciato.boundingRect();
+    const qreal stretta = std::min(1.0, (larghezza - 2 * margine) / ingombro.width());
+    QPainter p(&figura);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRectF(0, 0, larghezza, fascia), QColor(0xFF, 0xFF, 0xD8));
+    p.translate(larghezza / 2, 0);
+    p.scale(stretta, 1);
+    p.translate(-ingombro.center().x(), 0);
+    p.fillPath(tracciato, QColor(0xE0, 0x30, 0x7A));
+    return figura;
+}
+
+//: Drawn over five or ten red squares on a range key: "up to" that many. Capitals, as short as can be.
+constexpr const char* finoA = QT_TRANSLATE_NOOP("Figure", "FINO A");
+//: Drawn over ten red squares on a range key: "more than" ten. Capitals, as short as can be.
+constexpr const char* oltre = QT_TRANSLATE_NOOP("Figure", "OLTRE");
+
+} // namespace
+
+QPixmap intervalloCinque() { return conParole(QStringLiteral("intervallo5"), finoA); }
+QPixmap intervalloDieci() { return conParole(QStringLiteral("intervallo10"), finoA); }
+QPixmap oltreDieci() { return conParole(QStringLiteral("oltre10"), oltre); }
 
 QPixmap iconaPixmap()
 {

@@ -42,7 +42,7 @@ void FinestraEsercizio::connectEvents()
     pannello.descriviValori();
     const Aree a = aree();
     a.daContare.setAccessibleName(a.nomeDaContare);
-    tk::summariseArea(a.risposta, a.unaCosa, a.piuCose);
+    tk::summariseArea(a.risposta, a.quanteInRisposta);
 }
 
 void FinestraEsercizio::Load()
@@ -109,8 +109,8 @@ void FinestraEsercizio::verificaRisposta()
                        : QCoreApplication::translate("Esercizio", "Errato.");
     if (!esatta) {
         const int n = numeroGiusto();
-        const QString quanti = n == 1 ? QCoreApplication::translate("Esercizio", "Era %1.")
-                                      : QCoreApplication::translate("Esercizio", "Erano %1.");
+        const QString quanti = QCoreApplication::translate(
+            "Esercizio", "Erano %1.", "said after a mistake: how many there were; %1 is the number in words", n);
         frase = (frase.isEmpty() ? QString() : frase + u' ') + quanti.arg(testo::inParole(n));
     }
     if (!frase.isEmpty())

@@ -66,7 +66,7 @@ protected:
         tk::Frame& daContare;
         QString nomeDaContare;
         tk::Frame& risposta;
-        QString unaCosa, piuCose;
+        std::function<QString(int quante)> quanteInRisposta;
     };
     virtual Aree aree() = 0;
 

@@ -1,6 +1,12 @@
 #include "Testo.h"
 
+#include <QLocale>
+
+#include <unicode/rbnf.h>
+
 #include <cmath>
+#include <map>
+#include <memory>
 
 namespace testo {
 
@@ -15,55 +21,31 @@ QString conSegno(float valore)
     return (valore < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + cifre;
 }
 
-namespace {
-
-const char* const unita[] = {"", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove",
-                             "dieci", "undici", "dodici", "tredici", "quattordici", "quindici", "sedici",
-                             "diciassette", "diciotto", "diciannove"};
-const char* const decine[] = {"", "", "venti", "trenta", "quaranta", "cinquanta", "sessanta", "settanta",
-                              "ottanta", "novanta"};
-
-bool iniziaPerVocale(const QString& parola) { return parola.startsWith(u'u') || parola.startsWith(u'o'); }
-
-// 1 to 999, without the accent a final "tre" takes.
-QString sottoMille(int n)
-{
-    QString parole;
-    if (n >= 100)
-        parole = (n >= 200 ? QString::fromLatin1(unita[n / 100]) : QString()) + QStringLiteral("cento");
-    const int resto = n % 100;
-    QString coda;
-    if (resto >= 20) {
-        QString decina = QString::fromLatin1(decine[resto / 10]);
-        const QString unitaria = QString::fromLatin1(unita[resto % 10]);
-        // The tens lose their vowel before "uno" and "otto": ventuno, ventotto.
-        if (iniziaPerVocale(unitaria))
-            decina.chop(1);
-        coda = decina + unitaria;
-    } else {
-        coda = QString::fromLatin1(unita[resto]);
-    }
-    // "cento" loses its vowel before "ottanta" only: centottanta, but centouno, centootto.
-    if (!parole.isEmpty() && coda.startsWith(QStringLiteral("ottanta")))
-        parole.chop(1);
-    return parole + coda;
-}
-
-} // namespace
-
 QString inParole(int valore)
 {
-    if (valore <= 0)
-        return QStringLiteral("zero");
-    const int migliaia = valore / 1000;
-    QString parole = migliaia == 0 ? QString()
-                     : migliaia == 1 ? QStringLiteral("mille")
-                                     : sottoMille(migliaia) + QStringLiteral("mila");
-    parole += sottoMille(valore % 1000);
-    // A final "tre" in a longer number carries its accent: ventitré, centotré.
-    if (valore > 3 && parole.endsWith(QStringLiteral("tre")))
-        parole = parole.chopped(1) + QStringLiteral("é");
-    return parole;
+    // One formatter per language, made at its first count: building one parses its rules.
+    static std::map<QString, std::unique_ptr<icu::RuleBasedNumberFormat>> formati;
+    const QString lingua = QLocale().name().section(u'_', 0, 0);
+    auto& formato = formati[lingua];
+    if (!formato) {
+        UErrorCode stato = U_ZERO_ERROR;
+        formato = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT,
+                                                               icu::Locale(lingua.toLatin1().constData()), stato);
+        if (U_FAILURE(stato))
+            formato.reset();
+    }
+    if (!formato)
+        return QString::number(valore);
+    icu::UnicodeString parole;
+    formato->format(static_cast<int32_t>(valore), parole);
+    // ICU marks where a long word may be hyphenated; a voice reads the word whole.
+    QString testo = QString::fromUtf16(reinterpret_cast<const char16_t*>(parole.getBuffer()), parole.length())
+                        .remove(QChar(0x00AD));
+    // Italian accents a final "tre" in a compound (ventitré, milletré), which tells the voice where
+    // the stress falls; ICU leaves it out after "mille" and "mila".
+    if (lingua == u"it" && valore > 3 && testo.endsWith(QStringLiteral("tre")))
+        testo = testo.chopped(1) + QStringLiteral("é");
+    return testo;
 }
 
 } // namespace testo

@@ -7,11 +7,12 @@
 
 namespace testo {
 
-// Counters: a plain decimal integer, "4".
+// Counters: a plain decimal integer, "4", in every language.
 QString contatore(qint16 valore);
 // Times: one leading space for a number that is not negative, " 12", a minus sign otherwise, "-3".
 QString conSegno(float valore);
-// A count as it is said, 0 to 32767: "uno", "ventuno", "ventitré", "trentaduemilasettecentosessantasette".
+// A count as it is said in the program's language (the default locale), by ICU's spell-out rules:
+// "uno", "ventitré", "einundzwanzig".
 QString inParole(int valore);
 
 } // namespace testo

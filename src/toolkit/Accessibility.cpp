@@ -203,13 +203,13 @@ void announceChange(Control& control, bool wasExposed)
     QAccessible::updateAccessibility(&event);
 }
 
-void summariseArea(Control& area, const QString& one, const QString& many)
+void summariseArea(Control& area, std::function<QString(int shown)> words)
 {
-    area.accessibleSummary = [&area, one, many] {
+    area.accessibleSummary = [&area, words = std::move(words)] {
         int shown = 0;
         for (const Control* c : area.window().controls())
             shown += c->container() == &area && isExposed(*c);
-        return QStringLiteral("%1 %2").arg(shown).arg(shown == 1 ? one : many);
+        return words(shown);
     };
 }
 

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tk {
 
 class Control;
@@ -15,8 +17,9 @@ bool isExposed(const Control& control);
 // The control's name, or whether it is seen at all, may have changed.
 void announceChange(Control& control, bool wasExposed);
 
-// Lets a screen reader say how many pictures or texts an area shows: "1 simbolo", "7 simboli".
-void summariseArea(Control& area, const QString& one, const QString& many);
+// Lets a screen reader say how many pictures or texts an area shows, in the words given for a
+// number: "1 simbolo", "7 simboli".
+void summariseArea(Control& area, std::function<QString(int shown)> words);
 
 // Installs the interfaces once per process.
 void installAccessibility();

@@ -53,7 +53,7 @@ void Control::setWidget(QWidget* widget, const std::optional<FontSpec>& font)
     widget_ = widget;
     widget_->setObjectName(name_);
     if (accessibleName_)
-        widget_->setAccessibleName(QString::fromUtf8(accessibleName_));
+        widget_->setAccessibleName(layoutText(accessibleName_));
     font_ = font;
     if (font_)
         widget_->setFont(fontFor(font_, window_.scale()));
@@ -160,7 +160,7 @@ Frame::Frame(Window& window, const ControlSpec& spec, Control* container)
 
 Label::Label(Window& window, const ControlSpec& spec, Control* container)
     : Control(window, spec, container),
-      caption_(QString::fromUtf8(spec.caption)),
+      caption_(layoutText(spec.caption)),
       back_(colorOr(spec.back, defaultFace())),
       fore_(colorOr(spec.fore, defaultText())),
       transparent_(spec.transparent),
@@ -168,7 +168,7 @@ Label::Label(Window& window, const ControlSpec& spec, Control* container)
 {
     setWidget(createWidget(*this, parentWidget()), spec.font.value_or(FontSpec{}));
     if (spec.toolTip)
-        widget()->setToolTip(QString::fromUtf8(spec.toolTip));
+        widget()->setToolTip(layoutText(spec.toolTip));
 }
 
 void Label::setCaption(const QString& caption)
@@ -196,7 +196,7 @@ QString Label::toolTip() const
 
 OptionButton::OptionButton(Window& window, const ControlSpec& spec, Control* container)
     : Control(window, spec, container),
-      caption_(QString::fromUtf8(spec.caption)),
+      caption_(layoutText(spec.caption)),
       back_(colorOr(spec.back, defaultFace())),
       fore_(colorOr(spec.fore, defaultText()))
 {

@@ -39,13 +39,6 @@ struct Request {
     Steady::time_point askedAt;
 };
 
-QString taken(char* message, const char* otherwise)
-{
-    const QString text = message ? QString::fromUtf8(message).trimmed() : QString::fromLatin1(otherwise);
-    std::free(message);
-    return text;
-}
-
 // The connection, owned by the voice's thread. It says whether the program has a voice, and tells
 // each change of that.
 class Engine {
@@ -65,9 +58,9 @@ public:
             return;
         // A new word interrupts this program's previous one, and no one else's.
         if (spd_cancel(connection_) != 0)
-            return failed("the speech service stopped answering", request);
+            return failed(request);
         if (request.kind == Request::Say && spd_say(connection_, SPD_MESSAGE, request.text.c_str()) < 0)
-            failed("the speech service stopped answering", request);
+            failed(request);
     }
 
 private:
@@ -78,19 +71,15 @@ private:
         lastAttempt_ = Steady::now();
         char* error = nullptr;
         connection_ = spd_open2("quantella", "main", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
-        if (!connection_)
-            return unavailable(taken(error, "no speech service"));
         std::free(error);
-        if (!hasVoice()) {
+        if (!connection_)
+            return unavailable(DesktopVoice::Reason::NoService);
+        if (!hasVoice() || spd_set_language(connection_, language_.c_str()) != 0) {
             disconnect();
-            return unavailable(QStringLiteral("no voice for the language \"%1\"").arg(QString::fromStdString(language_)));
-        }
-        if (spd_set_language(connection_, language_.c_str()) != 0) {
-            disconnect();
-            return unavailable(QStringLiteral("the speech service refused the language"));
+            return unavailable(DesktopVoice::Reason::NoVoice);
         }
         if (state_ == State::Silent)
-            report_(DesktopVoice::Event::Back, {});
+            report_(DesktopVoice::Event::Back, DesktopVoice::Reason::None);
         state_ = State::Speaking;
         return true;
     }
@@ -109,7 +98,7 @@ private:
         return found;
     }
 
-    bool unavailable(const QString& why)
+    bool unavailable(DesktopVoice::Reason why)
     {
         if (state_ != State::Silent)
             report_(state_ == State::Unknown ? DesktopVoice::Event::Missing : DesktopVoice::Event::Lost, why);
@@ -119,10 +108,10 @@ private:
 
     // The connection broke: the word is tried once more on a fresh one, as the service may have
     // been restarted (a package upgrade); after that, not for a few seconds.
-    void failed(const char* why, const Request& request)
+    void failed(const Request& request)
     {
         disconnect();
-        unavailable(QString::fromLatin1(why));
+        unavailable(DesktopVoice::Reason::Stopped);
         if (request.kind == Request::Say)
             handle(request);
     }

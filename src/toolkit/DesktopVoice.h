@@ -26,8 +26,14 @@ public:
         Lost,     // the service went away or failed while the program spoke
         Back,     // a voice again, after Missing or Lost
     };
+    enum class Reason {
+        None,        // Back
+        NoService,   // no speech service to connect to, nor one to start
+        NoVoice,     // the service has no voice for the language
+        Stopped,     // the service stopped answering
+    };
     // Told from the voice's thread, once per change.
-    using Report = std::function<void(Event event, const QString& detail)>;
+    using Report = std::function<void(Event event, Reason reason)>;
 
     // language: the ISO 639 code of the words said ("it"); no other language's voice reads them.
     DesktopVoice(const QString& language, Report report);

@@ -3,6 +3,7 @@
 // Positions and sizes are in twips (15 to a pixel), relative to the control's container.
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
 
@@ -63,6 +64,13 @@ struct WindowSpec {
     IconSource icon = nullptr;
     std::span<const ControlSpec> controls{};
 };
+
+// The tables mark their texts QT_TRANSLATE_NOOP("Layout", ...): a window shows them in the program's
+// language. Names ("SERAVINO") are left unmarked and stay as they are.
+inline QString layoutText(const char* text)
+{
+    return text && *text ? QCoreApplication::translate("Layout", text) : QString();
+}
 
 constexpr int twipsPerPixel = 15;
 

@@ -9,6 +9,7 @@
 #include <QStyleOption>
 
 #include <cmath>
+#include <vector>
 
 namespace tk {
 
@@ -66,6 +67,43 @@ void drawPicture(QPainter& p, const QPoint& corner, const QPixmap& picture, doub
     p.drawPixmap(QRect(corner, scaledSize(picture, scale)), picture);
 }
 
+// The control's font, or a smaller one where the text would not fit the rectangle: wrapped at word
+// boundaries, no word may run past the sides, and text that takes more than one line must not run
+// past the bottom. A text on one line keeps the font whatever its height, as the design has it
+// (the outcome's capitals fill their label). Cached: a control paints the same text many times.
+QFont fitted(const QFont& font, const QRect& r, const QString& text, int flags)
+{
+    struct Fit {
+        QFont font;
+        QSize size;
+        QString text;
+        QFont result;
+    };
+    static thread_local std::vector<Fit> cache;
+    for (const Fit& f : cache)
+        if (f.size == r.size() && f.text == text && f.font == font)
+            return f.result;
+    QFont f = font;
+    for (int px = font.pixelSize(); px > 4; --px) {
+        f.setPixelSize(px);
+        const QFontMetrics metrics(f);
+        const QRect need = metrics.boundingRect(r, flags, text);
+        const bool oneLine = need.height() < 2 * metrics.lineSpacing();
+        if (need.width() <= r.width() && (oneLine || need.height() <= r.height()))
+            break;
+    }
+    if (cache.size() >= 64)
+        cache.erase(cache.begin());
+    cache.push_back({font, r.size(), text, f});
+    return f;
+}
+
+void drawFittedText(QPainter& p, const QRect& r, int flags, const QString& text)
+{
+    p.setFont(fitted(p.font(), r, text, flags));
+    p.drawText(r, flags, text);
+}
+
 } // namespace
 
 void paintFrame(QPainter& p, const QRect& r, const Frame& frame)
@@ -91,7 +129,7 @@ void paintLabel(QPainter& p, const QRect& r, const Label& label)
     if (label.caption().isEmpty())
         return;
     p.setPen(label.foreColor());
-    p.drawText(r, int(Qt::AlignTop | label.alignment() | Qt::TextWordWrap), label.caption());
+    drawFittedText(p, r, int(Qt::AlignTop | label.alignment() | Qt::TextWordWrap), label.caption());
 }
 
 void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus)
@@ -126,12 +164,12 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
         if (enabled) {
             p.setPen(button.foreColor());
-            p.drawText(inner, flags, button.caption());
+            drawFittedText(p, inner, flags, button.caption());
         } else {
             p.setPen(QColor(255, 255, 255));
-            p.drawText(inner.translated(1, 1), flags, button.caption());
+            drawFittedText(p, inner.translated(1, 1), flags, button.caption());
             p.setPen(QColor(128, 128, 128));
-            p.drawText(inner, flags, button.caption());
+            drawFittedText(p, inner, flags, button.caption());
         }
     }
 

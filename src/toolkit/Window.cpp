@@ -23,7 +23,7 @@ Window::Window(Runtime& runtime, const WindowSpec& spec, WindowHost& host)
       back_(spec.back.color())
 {
     setObjectName(QString::fromLatin1(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setWindowTitle(layoutText(spec.caption));
     if (spec.icon)
         setWindowIcon(spec.icon());
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,9 +1,11 @@
 #include "Drive.h"
 
+#include "app/Lingua.h"
 #include "toolkit/Window.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTranslator>
 #include <QWindow>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -45,10 +47,21 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
+void useLanguage(const QString& code)
+{
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    if (!lingua::carica(translator, code))
+        qFatal("no language %s", qPrintable(code));
+    QCoreApplication::installTranslator(&translator);
+}
+
 TestProgram::TestProgram()
 {
-    if (!testlibHandler)
+    if (!testlibHandler) {
         testlibHandler = qInstallMessageHandler(quietHandler);
+        useLanguage(QStringLiteral("it"));
+    }
     program = std::make_unique<Programma>(clock, random, voice);
     program->runtime().setManualTimers(true);
 }

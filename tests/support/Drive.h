@@ -76,6 +76,9 @@ struct TestProgram {
     void openExercise(int exercise, int maximum);
 };
 
+// The program's language for what follows, as --lingua chooses it; tests start in Italian.
+void useLanguage(const QString& code);
+
 // Lets posted events run: deferred deletions, resizes from the window system.
 void settle();
 

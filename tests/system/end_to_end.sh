@@ -17,7 +17,8 @@ mkdir -p "$SYS_ARTEFACTS"
 env -u DISPLAY "$program" --help | grep -q -- '--senza-voce' || sys_fail "--help does not name --senza-voce"
 status=0
 env -u DISPLAY "$program" --sconosciuta 2>"$SYS_ARTEFACTS/usage.txt" >/dev/null || status=$?
-[ "$status" -eq 2 ] && grep -q '^Uso: quantella' "$SYS_ARTEFACTS/usage.txt" ||
+[ "$status" -eq 2 ] && grep -q '^Uso: quantella' "$SYS_ARTEFACTS/usage.txt" &&
+    grep -qx 'quantella: opzione sconosciuta: --sconosciuta' "$SYS_ARTEFACTS/usage.txt" ||
     sys_fail "an unknown option gave status $status and: $(cat "$SYS_ARTEFACTS/usage.txt")"
 
 sys_start_x

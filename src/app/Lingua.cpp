@@ -1,0 +1,73 @@
+#include "Lingua.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTranslator>
+
+namespace lingua {
+
+namespace {
+const QString cartella = QStringLiteral(":/i18n");
+const QString propria = QStringLiteral("it");
+
+QString file(const QString& codice)
+{
+    return QStringLiteral("%1/quantella_%2.qm").arg(cartella, codice);
+}
+
+// The locale that messages follow, as the C library resolves it.
+QString localeDeiMessaggi()
+{
+    for (const char* variabile : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const QString valore = qEnvironmentVariable(variabile); !valore.isEmpty())
+            return valore;
+    return QStringLiteral("C");
+}
+} // namespace
+
+QStringList disponibili()
+{
+    QStringList codici{propria};
+    const QStringList tradotte = QDir(cartella).entryList({QStringLiteral("quantella_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& nome : tradotte) {
+        const QString codice = nome.section(u'_', 1).section(u'.', 0, 0);
+        if (!codici.contains(codice))
+            codici << codice;
+    }
+    return codici;
+}
+
+QString dalDesktop()
+{
+    const QString locale = localeDeiMessaggi();
+    if (locale == u"C" || locale == u"POSIX" || locale.startsWith(QStringLiteral("C.")))
+        return propria;
+    const QStringList codici = disponibili();
+    for (const QString& lingua : QLocale::system().uiLanguages()) {
+        const QString codice = QLocale(lingua).name().section(u'_', 0, 0);
+        if (codici.contains(codice))
+            return codice;
+    }
+    return propria;
+}
+
+QString nome(const QString& codice)
+{
+    //: The name of this translation's language, in the language itself, lower case as in a sentence
+    //: where the language writes it so: "English", "Deutsch", "français", "español".
+    static const char* const italiano = QT_TRANSLATE_NOOP("Lingua", "italiano");
+    QTranslator traduttore;
+    if (codice != propria && traduttore.load(file(codice)))
+        return traduttore.translate("Lingua", italiano);
+    return QString::fromLatin1(italiano);
+}
+
+bool carica(QTranslator& traduttore, const QString& codice)
+{
+    if (!disponibili().contains(codice) || !traduttore.load(file(codice)))
+        return false;
+    QLocale::setDefault(QLocale(codice));
+    return true;
+}
+
+} // namespace lingua
