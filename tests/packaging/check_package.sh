@@ -4,14 +4,17 @@
 #   contents  the files, their modes and the control fields
 #   metadata  the desktop entry and the metainfo pass their validators and agree with each other
 #   icons     the packaged icons are the program's own pictures, pixel for pixel
+#   lintian   lintian finds no error or warning; the changelog and the manual pages are current
 #   run       install the package (as root; otherwise unpack it) and start it under Xvfb
 set -euo pipefail
 
-step=${1:?usage: check_package.sh build|contents|metadata|icons|run}
+step=${1:?usage: check_package.sh build|contents|metadata|icons|lintian|run}
 : "${BUILD_DIR:?}" "${DEB_DIR:?}" "${APP_ID:?}" "${VERSION:?}" "${ICON_SIZES:?}"
 
 package=quantella
 arch=$(dpkg --print-architecture)
+# The Italian manual page is the plain man1 one; these are its translations.
+man_languages="en de fr es"
 deb="$DEB_DIR/${package}_${VERSION}_${arch}.deb"
 
 fail() {
@@ -70,10 +73,15 @@ step_contents() {
         "./usr/share/applications/$APP_ID.desktop"
         "./usr/share/metainfo/$APP_ID.metainfo.xml"
         "./usr/share/doc/$package/copyright"
+        "./usr/share/doc/$package/changelog.gz"
+        "./usr/share/man/man1/quantella.1.gz"
     )
-    local size
+    local size language
     for size in $ICON_SIZES; do
         expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png")
+    done
+    for language in $man_languages; do
+        expected+=("./usr/share/man/$language/man1/quantella.1.gz")
     done
     awk '$1 ~ /^-/ { print $6 }' "$tmp/list" | sort >"$tmp/found"
     printf '%s\n' "${expected[@]}" | sort >"$tmp/wanted"
@@ -161,6 +169,39 @@ step_icons() {
     # shellcheck disable=SC2086
     "$CHECK_ICONS" "$tmp/root/usr/share/icons/hicolor" "$APP_ID" $ICON_SIZES ||
         fail "the packaged icons are not the program's pictures (above)"
+}
+
+step_lintian() {
+    unpack
+    # No tag is suppressed. Should one ever need to be, pass it with --suppress-tags here and
+    # write the reason next to it.
+    lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings (above)"
+
+    # A release bump that forgot the changelog: the package would say one version, its
+    # changelog another.
+    gzip -dc "$tmp/root/usr/share/doc/$package/changelog.gz" >"$tmp/changelog"
+    local logged
+    logged=$(dpkg-parsechangelog -l "$tmp/changelog" -S Version)
+    [ "$logged" = "$VERSION" ] || fail "the changelog's latest entry is $logged, the package is $VERSION"
+
+    # Each page renders without a groff warning, is for this version, and describes every option
+    # the program's --help lists.
+    local options page language warnings option
+    options=$("$tmp/root/usr/bin/quantella" --help | grep -oE -- '(^| )--?[a-z][a-z-]*' | tr -d ' ')
+    [ -n "$options" ] || fail "quantella --help lists no options"
+    for language in "" $man_languages; do
+        page="$tmp/root/usr/share/man/$language/man1/quantella.1.gz"
+        warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >"$tmp/page.txt") ||
+            fail "man cannot render $page: $warnings"
+        [ -z "$warnings" ] || fail "groff warns about ${language:-it}/quantella.1:"$'\n'"$warnings"
+        grep -q "Quantella $VERSION" "$tmp/page.txt" || fail "${language:-it}/quantella.1 is not for $VERSION"
+        # An entry of the option list, not a mention in the synopsis or the text.
+        for option in $options; do
+            grep -qE -- "^ +(-[a-z], )?$option( [^ ]+|,.*)?\$" "$tmp/page.txt" ||
+                fail "${language:-it}/quantella.1 does not describe $option"
+        done
+    done
+    echo "lintian has nothing to say; the changelog and the manual pages are current"
 }
 
 # Starts an X server of our own on a free display and waits until it answers.
@@ -254,6 +295,7 @@ case "$step" in
     contents) step_contents ;;
     metadata) step_metadata ;;
     icons) step_icons ;;
+    lintian) step_lintian ;;
     run) step_run ;;
     *) fail "unknown step '$step'" ;;
 esac
