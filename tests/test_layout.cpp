@@ -1,6 +1,8 @@
-// The proportional layout of the three windows, and the opening curtain of the start window.
+// The proportional layout of the three windows in every language, and the opening curtain of the
+// start window.
 
 #include "Drive.h"
+#include "app/Lingua.h"
 #include "layouts/Layouts.h"
 
 #include <QtTest>
@@ -56,6 +58,62 @@ void resizeTo(tk::Form& form, QSize size)
 
 const QList<QSize> sizes{{1024, 768}, {1920, 1080}, {640, 480}, {300, 200}, {960, 520}};
 
+// Pixels of exactly this colour in a column or a row of an image.
+int inkIn(const QImage& image, QColor ink, QRect line)
+{
+    int n = 0;
+    for (int y = line.top(); y <= line.bottom(); ++y)
+        for (int x = line.left(); x <= line.right(); ++x)
+            n += image.pixelColor(x, y) == ink;
+    return n;
+}
+
+// Every text of the window is there and whole: keys, labels, tool tips and screen-reader names
+// are not empty where the design has a text, a key is not left in Italian where another language
+// is asked for, and no caption runs past its control: no ink on a key's face just inside its
+// edges, nor on a label's first and last columns.
+void checkTexts(tk::Form& form, QSize size, bool translated)
+{
+    resizeTo(form, size);
+    const QImage shot = form.window()->grab().toImage();
+    const auto& specs = form.spec().controls;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        const tk::ControlSpec& s = specs[i];
+        tk::Control& c = *form.window()->controls()[i];
+        const QString where = QStringLiteral("%1(%2)").arg(c.name()).arg(c.index());
+        if (s.toolTip)
+            QVERIFY2(!c.widget()->toolTip().isEmpty(), qPrintable(where));
+        if (s.accessibleName)
+            QVERIFY2(!c.spokenName().isEmpty(), qPrintable(where));
+        QString caption;
+        QColor ink;
+        int inset = 0;
+        if (c.kind() == tk::Kind::OptionButton) {
+            const auto& key = static_cast<const tk::OptionButton&>(c);
+            caption = key.caption();
+            ink = key.isEnabled() ? key.foreColor() : QColor(128, 128, 128);
+            inset = 2;  // inside the bevel
+            if (translated && *s.caption)
+                QVERIFY2(caption != QString::fromUtf8(s.caption), qPrintable(where + " is left in Italian"));
+        } else if (c.kind() == tk::Kind::Label) {
+            caption = static_cast<const tk::Label&>(c).caption();
+            ink = static_cast<const tk::Label&>(c).foreColor();
+        }
+        if (*s.caption)
+            QVERIFY2(!caption.trimmed().isEmpty(), qPrintable(where + " is empty"));
+        if (caption.isEmpty() || !c.isVisible())
+            continue;
+        const QRect r = c.widget()->geometry().translated(c.widget()->parentWidget()->mapTo(form.window(), QPoint()));
+        const QRect left(r.left() + inset, r.top() + inset, 1, r.height() - 2 * inset);
+        const QRect right = left.translated(r.width() - 1 - 2 * inset, 0);
+        int edges = inkIn(shot, ink, left) + inkIn(shot, ink, right);
+        if (inset)
+            edges += inkIn(shot, ink, QRect(r.left() + inset, r.bottom() - inset, r.width() - 2 * inset, 1));
+        QVERIFY2(edges == 0, qPrintable(QStringLiteral("%1 \"%2\" runs past its edges at %3x%4")
+                                            .arg(where, caption).arg(size.width()).arg(size.height())));
+    }
+}
+
 } // namespace
 
 class Layout : public QObject {
@@ -88,6 +146,47 @@ private slots:
             resizeTo(t->operativo2(), size);
             checkProportions(t->operativo2(), size);
         }
+    }
+
+    // In every language, on the screens of a school's computers (1024x768 and 960x540, less the
+    // title bar) and at the design size, where captions have the least room, every text of the
+    // three windows is there, translated and whole, the outcome and the counts included.
+    void everyLanguageFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QSize>("size");
+        for (const QString& language : lingua::disponibili())
+            for (QSize size : {QSize(1024, 742), QSize(960, 514), QSize(792, 588)})
+                QTest::addRow("%s %dx%d", qPrintable(language), size.width(), size.height()) << language << size;
+    }
+    void everyLanguageFits()
+    {
+        QFETCH(QString, language);
+        QFETCH(QSize, size);
+        const bool translated = language != u"it";
+        useLanguage(language);
+        {
+            TestProgram t;
+            t.start();
+            checkTexts(t->frmInizio(), size, translated);
+            for (int exercise : {1, 2}) {
+                t.openExercise(exercise, 20);
+                FinestraEsercizio& f = exercise == 1 ? static_cast<FinestraEsercizio&>(t->operativo1())
+                                                     : static_cast<FinestraEsercizio&>(t->operativo2());
+                const int conta = exercise == 1 ? int(frmOperativo1::Conta) : int(FrmOperativo2::Conta);
+                for (int wrong : {0, 1}) {  // both outcomes
+                    const int count = exercise == 1 ? t->operativo1().stato().numeroOggetti
+                                                    : t->operativo2().stato().numeroSimboli;
+                    for (int k = 0; k < count + wrong; ++k)
+                        f.eseguiComando(conta);
+                    f.eseguiComando(FinestraEsercizio::Verifica);
+                    checkTexts(f, size, translated);
+                    f.eseguiComando(FinestraEsercizio::Avanti);
+                }
+                f.window()->close();
+            }
+        }
+        useLanguage(QStringLiteral("it"));
     }
 
     // The table is recorded at each load from the design layout, whatever was done before.

@@ -6,43 +6,43 @@
     <message>
         <source>Oggetti da contare</source>
         <extracomment>What a screen reader calls the set of objects the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Objects to count</translation>
     </message>
     <message numerus="yes">
         <source>%n simboli</source>
         <comment>the symbols the child has placed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n symbol</numerusform>
+            <numerusform>%n symbols</numerusform>
         </translation>
     </message>
     <message>
         <source>Simboli da contare</source>
         <extracomment>What a screen reader calls the row of symbols the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbols to count</translation>
     </message>
     <message>
         <source>Esatto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Well done!</translation>
     </message>
     <message>
         <source>Errato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not quite.</translation>
     </message>
     <message numerus="yes">
         <source>Erano %1.</source>
         <comment>said after a mistake: how many there were; %1 is the number in words</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>There was %1.</numerusform>
+            <numerusform>There were %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n oggetti</source>
         <comment>objects in the child&apos;s set</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n object</numerusform>
+            <numerusform>%n objects</numerusform>
         </translation>
     </message>
 </context>
@@ -50,77 +50,77 @@
     <name>Figure</name>
     <message>
         <source>aquilone</source>
-        <translation type="unfinished"></translation>
+        <translation>kite</translation>
     </message>
     <message>
         <source>bandiera</source>
-        <translation type="unfinished"></translation>
+        <translation>flag</translation>
     </message>
     <message>
         <source>barca a vela</source>
-        <translation type="unfinished"></translation>
+        <translation>sailing boat</translation>
     </message>
     <message>
         <source>candela</source>
-        <translation type="unfinished"></translation>
+        <translation>candle</translation>
     </message>
     <message>
         <source>dado</source>
-        <translation type="unfinished"></translation>
+        <translation>dice</translation>
     </message>
     <message>
         <source>imbuto</source>
-        <translation type="unfinished"></translation>
+        <translation>funnel</translation>
     </message>
     <message>
         <source>lampada</source>
-        <translation type="unfinished"></translation>
+        <translation>lamp</translation>
     </message>
     <message>
         <source>sedia</source>
-        <translation type="unfinished"></translation>
+        <translation>chair</translation>
     </message>
     <message>
         <source>abete</source>
-        <translation type="unfinished"></translation>
+        <translation>fir tree</translation>
     </message>
     <message>
         <source>ciliegie</source>
-        <translation type="unfinished"></translation>
+        <translation>cherries</translation>
     </message>
     <message>
         <source>trombetta</source>
-        <translation type="unfinished"></translation>
+        <translation>trumpet</translation>
     </message>
     <message>
         <source>gatto</source>
-        <translation type="unfinished"></translation>
+        <translation>cat</translation>
     </message>
     <message>
         <source>mela</source>
-        <translation type="unfinished"></translation>
+        <translation>apple</translation>
     </message>
     <message>
         <source>gelato</source>
-        <translation type="unfinished"></translation>
+        <translation>ice cream</translation>
     </message>
     <message>
         <source>coccinella</source>
-        <translation type="unfinished"></translation>
+        <translation>ladybird</translation>
     </message>
     <message>
         <source>coniglio</source>
-        <translation type="unfinished"></translation>
+        <translation>rabbit</translation>
     </message>
     <message>
         <source>FINO A</source>
         <extracomment>Drawn over five or ten red squares on a range key: &quot;up to&quot; that many. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UP TO</translation>
     </message>
     <message>
         <source>OLTRE</source>
         <extracomment>Drawn over ten red squares on a range key: &quot;more than&quot; ten. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OVER</translation>
     </message>
 </context>
 <context>
@@ -128,124 +128,124 @@
     <message>
         <source>Esercizio</source>
         <extracomment>What a screen reader calls the row of the two exercise keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exercise</translation>
     </message>
     <message>
         <source>Fino a quanto contare</source>
         <extracomment>What a screen reader calls the row of range keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>How far to count</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>A command key: leave this screen (on the start screen: leave the program). One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Comandi</source>
-        <translation type="unfinished"></translation>
+        <translation>Commands</translation>
     </message>
     <message>
         <source>Il nuovo software di Arvedo</source>
         <extracomment>The credit band; Arvedo is a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The new software by Arvedo</translation>
     </message>
     <message>
         <source>Dall&apos;insieme ai simboli grafici</source>
-        <translation type="unfinished"></translation>
+        <translation>From the set to the graphic symbols</translation>
     </message>
     <message>
         <source>Dai simboli grafici all&apos;insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>From the graphic symbols to the set</translation>
     </message>
     <message>
         <source>Fino a cinque</source>
         <extracomment>What a screen reader says of the range key whose picture shows &quot;up to&quot; over five squares.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Up to five</translation>
     </message>
     <message>
         <source>Fino a dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>Up to ten</translation>
     </message>
     <message>
         <source>Oltre dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>Over ten</translation>
     </message>
     <message>
         <source>Reimposta</source>
         <extracomment>A command key of the start screen: clear the choices and choose again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Vai</source>
         <extracomment>A command key of the start screen: start the chosen exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Go</translation>
     </message>
     <message>
         <source>     Obiettivo: quantella grafici</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Goal: one symbol for each object</translation>
     </message>
     <message>
         <source>Verifica</source>
         <extracomment>A command key: check the answer. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Conta</source>
         <extracomment>A command key: count one more (adds one symbol or object). One short word, a verb.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Count</translation>
     </message>
     <message>
         <source>Avanti</source>
         <extracomment>A command key: go on to the next exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
     <message>
         <source>Ricomincia</source>
         <extracomment>A command key: start the answer again. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Start again</translation>
     </message>
     <message>
         <source>     Obiettivo: guarda i simboli e costruisci l&apos;insieme</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Goal: look at the symbols and build the set</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconds taken for each answer</translation>
     </message>
     <message>
         <source>Risultati</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconds taken for all the answers so far</translation>
     </message>
     <message>
         <source>Oper</source>
         <extracomment>Heading of the exercise number in the results panel: a short abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exercise</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
         <extracomment>Heading over the count of right answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Right answers</translation>
     </message>
     <message>
         <source> Risposte errate</source>
         <extracomment>Heading over the count of wrong answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Wrong answers</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
         <extracomment>Heading over the seconds the last answer took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Answer time</translation>
     </message>
     <message>
         <source>Tempo totale</source>
         <extracomment>Heading over the seconds all answers took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total time</translation>
     </message>
 </context>
 <context>
@@ -253,7 +253,7 @@
     <message>
         <source>italiano</source>
         <extracomment>The name of this translation&apos;s language, in the language itself, lower case as in a sentence where the language writes it so: &quot;English&quot;, &quot;Deutsch&quot;, &quot;français&quot;, &quot;español&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
 </context>
 <context>
@@ -269,87 +269,95 @@ Opzioni:
   --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
 </source>
         <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quantella [options]
+Quantella helps children learn to count.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+  --senza-voce      silent: no numbers, outcomes or key names are spoken aloud
+  --lingua CODE     the language of the texts and the voice, instead of the desktop&apos;s; one of:
+</translation>
     </message>
     <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
-        <translation type="unfinished"></translation>
+        <translation>option %1 does not take a value</translation>
     </message>
     <message>
         <source>opzione sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown option: %1</translation>
     </message>
     <message>
         <source>argomento non previsto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unexpected argument: %1</translation>
     </message>
     <message>
         <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>the --lingua option needs a language code</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown language: %1; the languages are: %2</translation>
     </message>
     <message>
         <source>la piattaforma %1 non si avvia</source>
-        <translation type="unfinished"></translation>
+        <translation>the %1 platform failed to start</translation>
     </message>
     <message>
         <source>né DISPLAY né WAYLAND_DISPLAY sono impostate</source>
-        <translation type="unfinished"></translation>
+        <translation>neither DISPLAY nor WAYLAND_DISPLAY is set</translation>
     </message>
     <message>
         <source>impossibile collegarsi a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot connect to %1</translation>
     </message>
     <message>
         <source>nessuno schermo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no screen: %1</translation>
     </message>
     <message>
         <source>nessun servizio di sintesi vocale</source>
-        <translation type="unfinished"></translation>
+        <translation>no speech synthesis service</translation>
     </message>
     <message>
         <source>nessuna voce per la lingua: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no voice for the language: %1</translation>
     </message>
     <message>
         <source>il servizio di sintesi vocale non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>the speech synthesis service is not responding</translation>
     </message>
     <message>
         <source>nessuna voce (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>no voice (%1); the program carries on silently</translation>
     </message>
     <message>
         <source>voce persa (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>voice lost (%1); the program carries on silently</translation>
     </message>
     <message>
         <source>la voce è tornata</source>
-        <translation type="unfinished"></translation>
+        <translation>the voice is back</translation>
     </message>
 </context>
 <context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>Outcome</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading of the results and its value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>ERRATO</source>
-        <translation type="unfinished"></translation>
+        <translation>WRONG</translation>
     </message>
     <message>
         <source>ESATTO</source>
-        <translation type="unfinished"></translation>
+        <translation>RIGHT</translation>
     </message>
 </context>
 </TS>

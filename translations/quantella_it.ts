@@ -22,7 +22,7 @@
     <message numerus="yes">
         <source>%n oggetti</source>
         <comment>objects in the child&apos;s set</comment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n oggetto</numerusform>
             <numerusform>%n oggetti</numerusform>
         </translation>

@@ -39,8 +39,9 @@ QStringList disponibili()
 
 QString dalDesktop()
 {
+    // As gettext: "C" and "POSIX" only; "C.UTF-8" is a locale of its own, where LANGUAGE counts.
     const QString locale = localeDeiMessaggi();
-    if (locale == u"C" || locale == u"POSIX" || locale.startsWith(QStringLiteral("C.")))
+    if (locale == u"C" || locale == u"POSIX")
         return propria;
     const QStringList codici = disponibili();
     for (const QString& lingua : QLocale::system().uiLanguages()) {

@@ -106,14 +106,15 @@ namespace {
 
 // A range picture carries words over its squares. In Italian it is the drawing as it is; in another
 // language the band of the words is painted over with the background and the translation drawn
-// there, in the same colour and capital height, centred, narrowed where it is long.
+// there in the drawing's lettering: its colour and capital height, letters as narrow and strokes as
+// heavy, centred, and narrowed further where the words are long.
 QPixmap conParole(const QString& nome, const char* parole)
 {
     QPixmap figura = daVettori(nome);
     const QString tradotte = QCoreApplication::translate("Figure", parole);
     if (figura.isNull() || tradotte == QLatin1String(parole))
         return figura;
-    constexpr qreal larghezza = 160, fascia = 31, alto = 5, basso = 25, margine = 6;
+    constexpr qreal larghezza = 160, fascia = 31, alto = 5, basso = 25, margine = 6, stretto = 0.85, tratto = 1.1;
     QFont carattere(QStringLiteral("Liberation Sans"));
     carattere.setBold(true);
     carattere.setPixelSize(100);
@@ -121,14 +122,16 @@ QPixmap conParole(const QString& nome, const char* parole)
     QPainterPath tracciato;
     tracciato.addText(0, basso, carattere, tradotte);
     const QRectF ingombro = tracciato.boundingRect();
-    const qreal stretta = std::min(1.0, (larghezza - 2 * margine) / ingombro.width());
+    const qreal stretta = std::min(stretto, (larghezza - 2 * margine) / ingombro.width());
     QPainter p(&figura);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(0, 0, larghezza, fascia), QColor(0xFF, 0xFF, 0xD8));
     p.translate(larghezza / 2, 0);
     p.scale(stretta, 1);
     p.translate(-ingombro.center().x(), 0);
-    p.fillPath(tracciato, QColor(0xE0, 0x30, 0x7A));
+    const QColor colore(0xE0, 0x30, 0x7A);
+    p.fillPath(tracciato, colore);
+    p.strokePath(tracciato, QPen(colore, tratto / stretta, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     return figura;
 }
 

@@ -161,6 +161,13 @@ step_metadata() {
     has '<content_rating type="oars-'
     has '<metadata_license>'
     has '<project_license>'
+    # Each language has its action, for a class whose computer is set to another, and its texts.
+    local code
+    for code in it ${LANGUAGES//;/ }; do
+        grep -qx "Exec=quantella --lingua $code" "$desktop" || fail "the desktop entry lacks an action for '$code'"
+        [ "$code" = it ] || grep -q "^Comment\[$code\]=" "$desktop" || fail "the desktop entry has no Comment[$code]"
+        [ "$code" = en ] || has "<summary xml:lang=\"$code\">"
+    done
 }
 
 step_icons() {

@@ -47,8 +47,13 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
+namespace {
+bool languageChosen = false;
+} // namespace
+
 void useLanguage(const QString& code)
 {
+    languageChosen = true;
     static QTranslator translator;
     QCoreApplication::removeTranslator(&translator);
     if (!lingua::carica(translator, code))
@@ -58,10 +63,10 @@ void useLanguage(const QString& code)
 
 TestProgram::TestProgram()
 {
-    if (!testlibHandler) {
+    if (!testlibHandler)
         testlibHandler = qInstallMessageHandler(quietHandler);
+    if (!languageChosen)
         useLanguage(QStringLiteral("it"));
-    }
     program = std::make_unique<Programma>(clock, random, voice);
     program->runtime().setManualTimers(true);
 }

@@ -12,9 +12,7 @@ SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
 
-reader_pid=""
 sys_start_x
-trap 'sys_stop_pid "$reader_pid"; sys_cleanup' EXIT
 sys_start_sound
 sys_start_speech_service
 # As a screen reader switches the bus on; Qt's bridge looks once, at start-up.
@@ -33,7 +31,7 @@ sys_terminate_program
 # ---- A screen reader and the program's voice together
 
 (exec orca --replace </dev/null >"$SYS_ARTEFACTS/orca.log" 2>&1) &
-reader_pid=$!
+SYS_EXTRA_PIDS=$!
 deadline=$((SECONDS + 20))
 until sys_said_by orca | grep -q .; do
     [ "$SECONDS" -lt "$deadline" ] || sys_fail "the screen reader said nothing within 20 s"

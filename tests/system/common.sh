@@ -16,7 +16,7 @@ readonly SYS_COLOUR_OUTCOME="#0000C0" # outcome text
 readonly SYS_COLOUR_FOCUS="#FFC080"   # command key holding the focus
 
 SYS_TMP="" SYS_X_PID="" SYS_WM_PID="" SYS_PROGRAM_PID="" SYS_SHOT_NO=0 SYS_SPINNERS="" SYS_WESTON_PID="" SYS_BUS_PID=""
-SYS_PULSE_PID="" SYS_SPEECHD_PID=""
+SYS_PULSE_PID="" SYS_SPEECHD_PID="" SYS_EXTRA_PIDS=""
 
 sys_log() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
 
@@ -27,7 +27,8 @@ sys_fail()
     exit 1
 }
 
-# Every exit path stops what this test started, by pid, youngest first.
+# Every exit path stops what this test started, by pid, youngest first; a test adds its own
+# processes to SYS_EXTRA_PIDS.
 sys_cleanup()
 {
     local status=$? pid child children
@@ -40,8 +41,10 @@ sys_cleanup()
         done
         kill "$SYS_PROGRAM_PID" 2>/dev/null || true
     fi
-    sys_stop_pid "$SYS_SPEECHD_PID"
-    sys_stop_pid "$SYS_PULSE_PID"
+    # shellcheck disable=SC2086 # a list of pids
+    for pid in $SYS_EXTRA_PIDS "$SYS_SPEECHD_PID" "$SYS_PULSE_PID"; do
+        sys_stop_pid "$pid"
+    done
     # shellcheck disable=SC2086 # a list of pids
     for pid in $SYS_SPINNERS "$SYS_PROGRAM_PID" "$SYS_WESTON_PID" "$SYS_WM_PID" "$SYS_BUS_PID" "$SYS_X_PID"; do
         [ -n "$pid" ] || continue
@@ -97,6 +100,9 @@ sys_start_x()
     unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORM XDG_CONFIG_HOME \
         SPEECHD_ADDRESS PULSE_SERVER AT_SPI_BUS_ADDRESS QT_ACCESSIBILITY QT_LINUX_ACCESSIBILITY_ALWAYS_ON
     export QT_QPA_PLATFORM=xcb
+    # Italian, whatever the desktop of whoever runs the tests.
+    export LANGUAGE=it LANG=C.UTF-8 LC_ALL=C.UTF-8
+    unset LC_MESSAGES
 
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$SYS_TMP/display" \
         >"$SYS_ARTEFACTS/xvfb.log" 2>&1 &

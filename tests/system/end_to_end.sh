@@ -10,16 +10,44 @@ SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
 
-# The command line, as Linux programs answer it, without a display.
+# The command line, as Linux programs answer it, without a display: each case is the status and a
+# pattern the whole output must match, then the environment and the arguments.
 mkdir -p "$SYS_ARTEFACTS"
-[[ "$(env -u DISPLAY "$program" --version)" =~ ^quantella\ [0-9]+\.[0-9]+\.[0-9]+$ ]] ||
-    sys_fail "--version says: $(env -u DISPLAY "$program" --version)"
-env -u DISPLAY "$program" --help | grep -q -- '--senza-voce' || sys_fail "--help does not name --senza-voce"
-status=0
-env -u DISPLAY "$program" --sconosciuta 2>"$SYS_ARTEFACTS/usage.txt" >/dev/null || status=$?
-[ "$status" -eq 2 ] && grep -q '^Uso: quantella' "$SYS_ARTEFACTS/usage.txt" &&
-    grep -qx 'quantella: opzione sconosciuta: --sconosciuta' "$SYS_ARTEFACTS/usage.txt" ||
-    sys_fail "an unknown option gave status $status and: $(cat "$SYS_ARTEFACTS/usage.txt")"
+wayland_socket="$SYS_ARTEFACTS/wayland-0"
+rm -f "$wayland_socket"
+/usr/bin/python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$wayland_socket"
+platforms="$SYS_ARTEFACTS/platforms" # the X11 plugin alone, as when qt6-wayland is not installed
+mkdir -p "$platforms"
+ln -sf "$(find /usr/lib -path '*/qt6/plugins/platforms/libqxcb.so' | head -n 1)" "$platforms/"
+italian='LANGUAGE=it LC_ALL=C.UTF-8'
+cli_case()
+{
+    local want=$1 pattern=$2 status=0 output
+    shift 2
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANG -u LC_MESSAGES "$@" 2>&1) || status=$?
+    [ "$status" = "$want" ] && [[ "$output" =~ $pattern ]] ||
+        sys_fail "$* gave status $status (not $want) and: $output"
+}
+one_line_no_screen='^quantella: nessuno schermo: [^'$'\n'']+$'
+# shellcheck disable=SC2086 # $italian is a list of assignments
+{
+    cli_case 0 '^quantella [0-9]+\.[0-9]+\.[0-9]+$' $italian "$program" --version
+    cli_case 0 '^Uso: quantella.*--senza-voce.*--lingua.*de \(Deutsch\)' $italian "$program" --help
+    cli_case 2 '^quantella: opzione sconosciuta: --sconosciuta'$'\n''Uso: quantella' $italian "$program" --sconosciuta
+    cli_case 2 '^quantella: l.opzione --senza-voce non vuole un valore' $italian "$program" --senza-voce=1
+    cli_case 2 '^quantella: lingua sconosciuta: xx; .*fr \(fran' $italian "$program" --lingua xx
+    # German from the desktop's languages, before any window; Italian under a C locale, as gettext has it.
+    cli_case 0 '^[^U].*--senza-voce' LANGUAGE=de LANG=de_DE.UTF-8 "$program" --help
+    cli_case 0 '^Uso: quantella' LANGUAGE=de LC_ALL=C "$program" --help
+    cli_case 0 '^Uso: quantella' LANGUAGE=de LANG=de_DE.UTF-8 "$program" --lingua it --help
+    # No display: one line and status 1, not a crash; an explicit platform is taken as it is.
+    cli_case 1 "$one_line_no_screen" $italian "$program"
+    cli_case 1 "$one_line_no_screen" $italian DISPLAY=:99 "$program"
+    cli_case 1 "$one_line_no_screen" $italian WAYLAND_DISPLAY="$wayland_socket" XDG_SESSION_TYPE=wayland \
+        QT_QPA_PLATFORM_PLUGIN_PATH="$platforms" "$program"
+    cli_case 1 "$one_line_no_screen" $italian QT_QPA_PLATFORM=xcb "$program"
+    cli_case 124 '' $italian QT_QPA_PLATFORM=offscreen timeout 2 "$program" --senza-voce
+}
 
 sys_start_x
 sys_start_program "$program"
