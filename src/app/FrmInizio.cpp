@@ -129,12 +129,11 @@ void FrmInizio::scegliEsercizio(int i, Origine origine)
 
 void FrmInizio::scegliIntervallo(int j, Origine origine)
 {
-    static constexpr qint16 massimi[] = {5, 10, 20};
     if (origine == Origine::Mouse)
         marcatori(2, 4, j + 2);
     Globali& g = programma_.globali;
     g.NumeroMinimo = 1;
-    g.NumeroMassimo = massimi[j];
+    g.NumeroMassimo = Globali::massimiIntervalli[static_cast<std::size_t>(j)];
     Frame1->setEnabled(false);
     Frame2->setEnabled(false);
     Frame3->setEnabled(true);

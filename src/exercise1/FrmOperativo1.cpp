@@ -10,6 +10,9 @@
 
 namespace {
 constexpr int simboliVisibili = 20;
+// Place 0 of the set area is never used: the objects of a set take distinct places among the rest.
+static_assert(Globali::massimoPossibile <= layouts::ultimaCellaInsieme,
+              "the largest set of a range needs a place of its own for each object");
 } // namespace
 
 frmOperativo1::frmOperativo1(tk::Runtime& runtime, Dipendenze dipendenze)
@@ -59,16 +62,17 @@ void frmOperativo1::genera()
 {
     StatoEsercizio1& s = stato_;
     s.simboliInseriti = 0;
-    for (int k = 0; k <= 23; ++k)
+    for (int k = Image2.lowerBound(); k <= Image2.upperBound(); ++k)
         Image2[k]->setVisible(false);
     tk::Random& caso = runtime().random();
     caso.seed(oraDelGiorno());
     s.figura = static_cast<qint16>(tk::draw(caso, 12));
     s.numeroOggetti = estraiNumero(caso);
-    // Distinct places among 1..23, by drawing again on a repeat.
+    // Distinct places among 1..23, by drawing again on a repeat (there are more places than objects).
+    const int posti = Image2.upperBound();
     for (int i = 1; i <= s.numeroOggetti; ++i) {
         for (;;) {
-            const auto posto = static_cast<qint16>(tk::draw(caso, 23));
+            const auto posto = static_cast<qint16>(tk::draw(caso, posti));
             s.estrazioni[static_cast<std::size_t>(i)] = posto;
             const auto prima = s.posizioni.begin() + 1, fine = s.posizioni.begin() + i;
             if (std::find(prima, fine, posto) == fine) {
@@ -80,7 +84,7 @@ void frmOperativo1::genera()
     const QPixmap oggetto = figure().Image3(s.figura);
     const QString nome = figure().nomeOggetto(s.figura);
     const auto occupati = s.posizioni.begin() + 1, fine = occupati + s.numeroOggetti;
-    for (int k = 1; k <= 23; ++k) {
+    for (int k = 1; k <= posti; ++k) {
         if (std::find(occupati, fine, k) != fine) {
             Image2[k]->setVisible(true);
             Image2[k]->setPicture(oggetto, nome);
@@ -102,7 +106,7 @@ void frmOperativo1::nuovoEsercizio()
 
 void frmOperativo1::cancellaSimboli()
 {
-    for (int k = 1; k <= 23; ++k)
+    for (int k = 1; k <= Image1.upperBound(); ++k)
         Image1[k]->setVisible(false);
     stato_.simboliInseriti = 0;
 }

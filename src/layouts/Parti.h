@@ -69,11 +69,11 @@ struct RigaCelle {
     std::array<int, 8> left;
 };
 
-constexpr std::array<tk::ControlSpec, 24> celleInsieme(const std::array<RigaCelle, 3>& righe)
+constexpr std::array<tk::ControlSpec, ultimaCellaInsieme + 1> celleInsieme(const std::array<RigaCelle, 3>& righe)
 {
-    std::array<tk::ControlSpec, 24> celle{};
-    constexpr std::array<int, 24> ordine{23, 22, 21, 20, 19, 18, 17, 16, 0, 1, 2, 3,
-                                         4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    std::array<tk::ControlSpec, ultimaCellaInsieme + 1> celle{};
+    constexpr std::array<int, ultimaCellaInsieme + 1> ordine{23, 22, 21, 20, 19, 18, 17, 16, 0, 1, 2, 3,
+                                                             4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     for (std::size_t i = 0; i < ordine.size(); ++i) {
         const int k = ordine[i];
         const RigaCelle& riga = righe[static_cast<std::size_t>(k / 8)];

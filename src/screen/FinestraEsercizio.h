@@ -32,7 +32,6 @@ public:
     PannelloRisultati pannello{*this};
 
     const Risultati& risultati() const { return risultati_; }
-    RigaComandi& riga() { return riga_; }
     const Proporzioni& proporzioni() const { return proporzioni_; }
 
     // The command of key `indice`: "Verifica", "Avanti" and "Esci" here, the first two keys the

@@ -1,6 +1,7 @@
 #pragma once
 // Keeps every control of a window at the same fractions of the window's inner size as when the
-// window was loaded. Fonts are never scaled.
+// window was loaded. Fonts and pictures are the window's business (tk::Window::scale): they keep
+// their design size on a window as large as the design or larger, and shrink on a smaller one.
 
 #include <vector>
 

@@ -61,7 +61,17 @@ void RigaComandi::daiFuoco(int i)
         return;
     tk::OptionButton& tasto = *(*tasti_)[i];
     if (tasto.window().giveFocus(tasto))
-        tasto.window().sayName(tasto);
+        tasto.window().focus().sayName(tasto);
+}
+
+// The key after `i` in the row, by index, wrapping from the last to the first; an array may leave
+// gaps in its indices.
+int RigaComandi::successivo(int i) const
+{
+    do {
+        i = i >= tasti_->upperBound() ? tasti_->lowerBound() : i + 1;
+    } while (!tasti_->has(i));
+    return i;
 }
 
 // Any character but space is discarded.
@@ -69,12 +79,11 @@ void RigaComandi::keyPress(int i, int carattere)
 {
     if (spazioPremuto || carattere != tk::vk::Space)
         return;
-    const int n = tasti_->count();
-    int prossimo = i + 1 >= n ? 0 : i + 1;
+    int prossimo = successivo(i);
     if (configurazione_.spazioSaltaDisabilitati) {
         // At most one round: the key that has the focus is itself enabled.
-        for (int giri = 0; giri < n && !(*tasti_)[prossimo]->isEnabled(); ++giri)
-            prossimo = prossimo + 1 >= n ? 0 : prossimo + 1;
+        for (int giri = 0; giri < tasti_->count() && !(*tasti_)[prossimo]->isEnabled(); ++giri)
+            prossimo = successivo(prossimo);
     }
     daiFuoco(prossimo);
     spazioPremuto = true;

@@ -64,6 +64,7 @@ private:
     void mouseDown(int i);
     void mouseUp(int i);
     void daiFuoco(int i);
+    int successivo(int i) const;
 
     ConfigurazioneRiga configurazione_;
     Azione azione_;

@@ -121,7 +121,8 @@ public:
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
-        case QAccessible::Name: return control_.accessibleSummary ? control_.accessibleSummary() : control_.spokenName();
+        case QAccessible::Name:
+            return control_.accessibleSummary ? control_.accessibleSummary() : control_.spokenName();
         case QAccessible::Description: return widget()->accessibleDescription();
         default: return QAccessibleWidget::text(t);
         }

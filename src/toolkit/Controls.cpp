@@ -131,7 +131,7 @@ void Control::setEnabled(bool enabled)
     if (!widget_ || enabled == isEnabled())
         return;
     widget_->setEnabled(enabled);
-    window_.focusMayHaveMoved();
+    window_.focus().mayHaveMoved();
 }
 
 bool Control::isVisible() const
@@ -147,7 +147,7 @@ void Control::setVisible(bool visible)
     widget_->setVisible(visible);
     if (isExposed(*this) != wasExposed)
         announceChange(*this, wasExposed);
-    window_.focusMayHaveMoved();
+    window_.focus().mayHaveMoved();
 }
 
 // ---- The kinds

@@ -1,40 +1,55 @@
-// The window's focus and keys: where the program's focus rests, and what Tab and the other keys
-// do on the way to the focused control.
-
-#include "Window.h"
+#include "Focus.h"
 
 #include "Keys.h"
+#include "Window.h"
 
 #include <algorithm>
 
 namespace tk {
 
-bool Window::canTakeFocus(const Control& control) const
+Focus::Focus(Window& window) : window_(window) {}
+
+void Focus::setTabOrder(std::vector<Control*> order)
 {
-    const QWidget* w = control.widget();
-    return control.takesFocus() && w && w->isEnabled() && w->isVisibleTo(this);
+    tabOrder_ = std::move(order);
 }
 
-bool Window::giveFocus(Control& control)
+Control* Focus::controlOf(const QWidget* widget) const
 {
-    if (detached_ || !canTakeFocus(control))
+    if (!widget || widget == &window_)
+        return nullptr;
+    for (Control* c : tabOrder_)
+        if (c->widget() == widget)
+            return c;
+    return nullptr;
+}
+
+bool Focus::canTakeFocus(const Control& control) const
+{
+    const QWidget* w = control.widget();
+    return control.takesFocus() && w && w->isEnabled() && w->isVisibleTo(&window_);
+}
+
+bool Focus::giveFocus(Control& control)
+{
+    if (window_.isDetached() || !canTakeFocus(control))
         return false;
     control.widget()->setFocus(Qt::OtherFocusReason);
-    focusMayHaveMoved();
+    mayHaveMoved();
     return true;
 }
 
-void Window::focusMayHaveMoved()
+void Focus::mayHaveMoved()
 {
-    if (!detached_)
-        runtime_.settleFocusLater(*this);
+    if (!window_.isDetached())
+        window_.runtime().settleFocusLater(window_);
 }
 
 // Where the program's focus belongs now; moves Qt's focus there when it is elsewhere.
-Control* Window::focusTarget()
+Control* Focus::target()
 {
     stranded_ = false;
-    if (Control* current = controlOf(focusWidget()); current && canTakeFocus(*current))
+    if (Control* current = controlOf(window_.focusWidget()); current && canTakeFocus(*current))
         return current;
     if (focused_ && canTakeFocus(*focused_)) {
         focused_->widget()->setFocus(Qt::OtherFocusReason);
@@ -42,9 +57,9 @@ Control* Window::focusTarget()
     }
     // A key whose frame was disabled under it stays where the user is: it keeps the focus and
     // its highlight, while Qt's focus rests on the window. Moving on from there is the user's.
-    if (focused_ && focused_->isEnabled() && focused_->widget()->isVisibleTo(this)) {
+    if (focused_ && focused_->isEnabled() && focused_->widget()->isVisibleTo(&window_)) {
         stranded_ = true;
-        setFocus(Qt::OtherFocusReason);
+        window_.setFocus(Qt::OtherFocusReason);
         return focused_;
     }
     // A key disabled or hidden under the focus hands it on, in tab order.
@@ -61,38 +76,38 @@ Control* Window::focusTarget()
     return nullptr;
 }
 
-void Window::settleFocus()
+void Focus::settle()
 {
-    if (detached_)
+    if (window_.isDetached())
         return;
-    Control* target = focusTarget();
+    Control* target = this->target();
     if (target == focused_)
         return;
     Control* old = std::exchange(focused_, target);
     if (old) {
         old->widget()->update();
-        raise(old->on.lostFocus, old->index());
+        window_.raise(old->on.lostFocus, old->index());
     }
     if (target) {
         target->widget()->update();
-        raise(target->on.gotFocus, target->index());
+        window_.raise(target->on.gotFocus, target->index());
     }
 }
 
-void Window::focusFirstAvailable()
+void Focus::focusFirstAvailable()
 {
     for (Control* c : tabOrder_)
         if (giveFocus(*c))
             return;
 }
 
-void Window::sayName(const Control& control)
+void Focus::sayName(const Control& control)
 {
-    if (!runtime_.screenReader().isActive())
-        runtime_.speech().say(control.spokenName());
+    if (!window_.runtime().screenReader().isActive())
+        window_.runtime().speech().say(control.spokenName());
 }
 
-bool Window::handleTab(const QEvent& event)
+bool Focus::handleTab(const QEvent& event)
 {
     if (event.type() != QEvent::KeyPress)
         return false;
@@ -102,14 +117,14 @@ bool Window::handleTab(const QEvent& event)
     const bool forward = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
     if (!forward && key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Tab)
         return false;
-    if (detached_)
+    if (window_.isDetached())
         return true;
     // From a stranded key, Tab too leads back to the first available key.
-    runtime_.raise([this, forward] {
+    window_.runtime().raise([this, forward] {
         if (stranded_)
             focusFirstAvailable();
         else
-            focusNextPrevChild(forward);
+            window_.focusNextPrevChild(forward);
     });
     if (focused_)
         sayName(*focused_);
@@ -118,11 +133,11 @@ bool Window::handleTab(const QEvent& event)
 
 // ---- Keys
 
-void Window::handleKeyPress(const QKeyEvent& event)
+void Focus::handleKeyPress(const QKeyEvent& event)
 {
-    if (detached_)
+    if (window_.isDetached())
         return;
-    const Keyboard::Press press = runtime_.keyboard().press(*this, event);
+    const Keyboard::Press press = window_.runtime().keyboard().press(window_, event);
     if (press == Keyboard::Press::Dropped || !focused_)
         return;
     if (stranded_) {
@@ -131,45 +146,28 @@ void Window::handleKeyPress(const QKeyEvent& event)
         const bool moves = code == vk::Space || (code >= vk::Digit0 && code <= vk::Digit0 + 9)
                            || (code >= vk::Numpad0 && code <= vk::Numpad0 + 9);
         if (press == Keyboard::Press::First && moves) {
-            runtime_.raise([this] { focusFirstAvailable(); });
+            window_.runtime().raise([this] { focusFirstAvailable(); });
             sayName(*focused_);
         }
         return;
     }
     // KeyPress goes to the key that took KeyDown, even if KeyDown moved the focus.
     Control& target = *focused_;
-    raise(target.on.keyDown, target.index(), vk::fromEvent(event));
+    window_.raise(target.on.keyDown, target.index(), vk::fromEvent(event));
     if (const int character = vk::charFromEvent(event); character != 0)
-        raise(target.on.keyPress, target.index(), character);
+        window_.raise(target.on.keyPress, target.index(), character);
 }
 
-void Window::handleKeyRelease(const QKeyEvent& event)
+void Focus::handleKeyRelease(const QKeyEvent& event)
 {
-    if (!detached_)
-        runtime_.keyboard().release(*this, event);
+    if (!window_.isDetached())
+        window_.runtime().keyboard().release(window_, event, [this] { keyReleased(); });
 }
 
-void Window::keyReleased()
+void Focus::keyReleased()
 {
     if (!stranded_ && focused_)
-        raise(focused_->on.keyUp, focused_->index());
-}
-
-bool Window::event(QEvent* event)
-{
-    return handleTab(*event) || QWidget::event(event);
-}
-
-void Window::keyPressEvent(QKeyEvent* event)
-{
-    event->accept();
-    handleKeyPress(*event);
-}
-
-void Window::keyReleaseEvent(QKeyEvent* event)
-{
-    event->accept();
-    handleKeyRelease(*event);
+        window_.raise(focused_->on.keyUp, focused_->index());
 }
 
 } // namespace tk

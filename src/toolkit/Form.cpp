@@ -49,7 +49,7 @@ void Form::show()
         if (!window_->isVisible()) {
             // A window opens with the focus somewhere: the first control in tab order that can take it.
             if (!window_->focusedControl())
-                window_->settleFocus();
+                window_->focus().settle();
             if (!shownBefore_) {
                 shownBefore_ = true;
                 // Centred for when the user restores it; it opens maximised.

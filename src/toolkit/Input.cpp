@@ -58,7 +58,7 @@ protected:
             mouseReleaseEvent(static_cast<QMouseEvent*>(event));
             return true;
         }
-        return window_.handleTab(*event) || QWidget::event(event);
+        return window_.focus().handleTab(*event) || QWidget::event(event);
     }
 
     void paintEvent(QPaintEvent*) override
@@ -70,13 +70,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         event->accept();
-        window_.handleKeyPress(*event);
+        window_.focus().handleKeyPress(*event);
     }
 
     void keyReleaseEvent(QKeyEvent* event) override
     {
         event->accept();
-        window_.handleKeyRelease(*event);
+        window_.focus().handleKeyRelease(*event);
     }
 
     void mousePressEvent(QMouseEvent* event) override
@@ -110,8 +110,8 @@ protected:
     }
 
     void hideEvent(QHideEvent*) override { letGo(); }
-    void focusInEvent(QFocusEvent*) override { window_.focusMayHaveMoved(); }
-    void focusOutEvent(QFocusEvent*) override { window_.focusMayHaveMoved(); }
+    void focusInEvent(QFocusEvent*) override { window_.focus().mayHaveMoved(); }
+    void focusOutEvent(QFocusEvent*) override { window_.focus().mayHaveMoved(); }
 
 private:
     void pressed(Qt::MouseButton button)

@@ -1,7 +1,5 @@
 #include "Keyboard.h"
 
-#include "Window.h"
-
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -65,7 +63,7 @@ Keyboard::Keyboard()
     QObject::connect(&wait_, &QTimer::timeout, [this] { flush(); });
 }
 
-Keyboard::Press Keyboard::press(Window& window, const QKeyEvent& event)
+Keyboard::Press Keyboard::press(const QObject& window, const QKeyEvent& event)
 {
     const quint32 key = identity(event);
     if (pending_ && pending_->key == key && pending_->time == event.timestamp()) {
@@ -84,13 +82,13 @@ Keyboard::Press Keyboard::press(Window& window, const QKeyEvent& event)
     return Press::First;
 }
 
-void Keyboard::release(Window& window, const QKeyEvent& event)
+void Keyboard::release(const QObject& window, const QKeyEvent& event, std::function<void()> released)
 {
     // Qt paired this release with the repeat press that follows it: the key is still held.
     if (event.isAutoRepeat())
         return;
     flush();
-    pending_ = Release{identity(event), event.timestamp(), &window};
+    pending_ = Release{identity(event), event.timestamp(), &window, std::move(released)};
     wait_.start();
 }
 
@@ -102,13 +100,14 @@ void Keyboard::flush()
     pending_.reset();
     wait_.stop();
     down_.erase(release.key);
-    if (release.window)
-        release.window->keyReleased();
+    if (release.window && release.released)
+        release.released();
 }
 
-void Keyboard::windowActivated(const Window& window)
+void Keyboard::windowActivated(const QObject& window)
 {
-    const bool elsewhere = std::any_of(down_.begin(), down_.end(), [&](const auto& key) { return key.second != &window; });
+    const bool elsewhere =
+        std::any_of(down_.begin(), down_.end(), [&](const auto& key) { return key.second != &window; });
     if (!elsewhere)
         return;
     const std::bitset<256> held = keysHeldOnServer();

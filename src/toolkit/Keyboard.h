@@ -10,12 +10,11 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <optional>
 
 namespace tk {
-
-class Window;
 
 class Keyboard {
 public:
@@ -29,15 +28,16 @@ public:
     Keyboard(const Keyboard&) = delete;
     Keyboard& operator=(const Keyboard&) = delete;
 
-    Press press(Window& window, const QKeyEvent& event);
-    // The window hears of the release (Window::keyReleased) once it is known to be real.
-    void release(Window& window, const QKeyEvent& event);
+    // A key event reaching a window (any QObject that stands for one).
+    Press press(const QObject& window, const QKeyEvent& event);
+    // `released` is called once the release is known to be real, unless the window is gone by then.
+    void release(const QObject& window, const QKeyEvent& event, std::function<void()> released);
     // Settles a held-back release now, as if the wait were over.
     void flush();
     // A window became the active one: keys another window saw go down and that are no longer held
     // (their release went nowhere, as when that window hid before it came) are forgotten. Keys
     // still held stay: X11 goes on repeating them into the new window.
-    void windowActivated(const Window& window);
+    void windowActivated(const QObject& window);
 
     // Asks the X server, where there is one, to report a held key as presses only.
     static bool enableDetectableAutoRepeat();
@@ -46,10 +46,11 @@ private:
     struct Release {
         quint32 key;
         quint64 time;
-        QPointer<Window> window;
+        QPointer<const QObject> window;
+        std::function<void()> released;
     };
 
-    std::map<quint32, QPointer<Window>> down_;  // each held key, with the window its press went to
+    std::map<quint32, QPointer<const QObject>> down_;  // each held key, with the window its press went to
     std::optional<Release> pending_;
     QTimer wait_;
 };

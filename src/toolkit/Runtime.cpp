@@ -24,7 +24,8 @@ Runtime::Runtime(Clock& clock, Random& random, Speech& speech) : clock_(clock), 
 {
     installFontSubstitutes();
     installAccessibility();
-    // Once per connection; where it is refused, the keyboard still tells repeats by their timestamps.
+    // Once per process, as the program has one connection to the display; where it is refused,
+    // the keyboard still tells repeats by their timestamps.
     static const bool detectableAutoRepeat = Keyboard::enableDetectableAutoRepeat();
     Q_UNUSED(detectableAutoRepeat);
 }
@@ -46,7 +47,7 @@ void Runtime::forget(Form& form)
 void Runtime::settleFocusLater(Window& window)
 {
     if (depth_ == 0) {
-        raise([&window] { window.settleFocus(); });
+        raise([&window] { window.focus().settle(); });
         return;
     }
     if (std::find(unsettled_.begin(), unsettled_.end(), &window) == unsettled_.end())
@@ -62,7 +63,7 @@ void Runtime::endOfEvent()
         QPointer<Window> window = unsettled_.front();
         unsettled_.erase(unsettled_.begin());
         if (window)
-            window->settleFocus();
+            window->focus().settle();
     }
     --depth_;
 }

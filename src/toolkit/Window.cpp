@@ -54,13 +54,15 @@ void Window::build()
     }
     stack();
 
+    std::vector<Control*> tabOrder;
     for (Control* c : controls_)
         if (c->takesFocus())
-            tabOrder_.push_back(c);
-    std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
+            tabOrder.push_back(c);
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
-    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
-        QWidget::setTabOrder(tabOrder_[i - 1]->widget(), tabOrder_[i]->widget());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
+    focus_.setTabOrder(std::move(tabOrder));
 }
 
 std::unique_ptr<Control> Window::create(const ControlSpec& spec, Control* container)
@@ -98,16 +100,6 @@ Control* Window::find(const QString& name, int index) const
 double Window::outerWidth() const
 {
     return frameGeometry().width() * double(twipsPerPixel);
-}
-
-Control* Window::controlOf(QWidget* widget) const
-{
-    if (!widget || widget == this)
-        return nullptr;
-    for (Control* c : tabOrder_)
-        if (c->widget() == widget)
-            return c;
-    return nullptr;
 }
 
 // ---- The window's own events
@@ -158,6 +150,23 @@ void Window::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.fillRect(event->rect(), back_);
+}
+
+bool Window::event(QEvent* event)
+{
+    return focus_.handleTab(*event) || QWidget::event(event);
+}
+
+void Window::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    focus_.handleKeyPress(*event);
+}
+
+void Window::keyReleaseEvent(QKeyEvent* event)
+{
+    event->accept();
+    focus_.handleKeyRelease(*event);
 }
 
 } // namespace tk

@@ -1,9 +1,9 @@
 #pragma once
-// A top-level window built from a layout table. It keeps the collection of all its controls,
-// tracks which control has the focus as the program sees it, routes keys to that control, and
-// raises every event of the program's.
+// A top-level window built from a layout table. It keeps the collection of all its controls, owns
+// the routing of its focus and keys (Focus), and raises every event of the program's.
 
 #include "Controls.h"
+#include "Focus.h"
 #include "LayoutTable.h"
 #include "Runtime.h"
 
@@ -59,32 +59,16 @@ public:
             runtime_.raise([&] { handler(args...); });
     }
 
+    // Where the focus rests and where keys go.
+    Focus& focus() { return focus_; }
+    const Focus& focus() const { return focus_; }
     // The control that holds the focus within this window, whether or not the window is active.
-    Control* focusedControl() const { return focused_; }
+    Control* focusedControl() const { return focus_.focusedControl(); }
     // Gives the focus to a control that can take it; returns false otherwise.
-    bool giveFocus(Control& control);
-    bool canTakeFocus(const Control& control) const;
-    // The controls that take the focus, in tab order.
-    const std::vector<Control*>& tabOrder() const { return tabOrder_; }
-    // The focused key's frame was disabled under it: the key keeps the focus but takes no keys.
-    bool isStranded() const { return stranded_; }
-    // Qt's focus, or what can hold it, may have changed: GotFocus and LostFocus follow once the
-    // event in hand is over.
-    void focusMayHaveMoved();
-    // Settles the program's focus on where it can be, raising LostFocus and GotFocus.
-    void settleFocus();
-
-    // Says a control's name aloud, unless a screen reader is there to say it: what the keyboard
-    // moved the focus to, for a child who cannot read yet.
-    void sayName(const Control& control);
-
-    // Keys reaching the window's widgets, turned into KeyDown/KeyPress for the focused control;
-    // Tab and Shift+Tab stay the toolkit's own navigation.
-    bool handleTab(const QEvent& event);
-    void handleKeyPress(const QKeyEvent& event);
-    void handleKeyRelease(const QKeyEvent& event);
-    // A held key was really released: KeyUp for the focused control.
-    void keyReleased();
+    bool giveFocus(Control& control) { return focus_.giveFocus(control); }
+    bool canTakeFocus(const Control& control) const { return focus_.canTakeFocus(control); }
+    const std::vector<Control*>& tabOrder() const { return focus_.tabOrder(); }
+    bool isStranded() const { return focus_.isStranded(); }
 
     // After unloading: no more events reach the program, timers stop, the window goes.
     void detach();
@@ -100,12 +84,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    friend class Focus;  // Tab moves the focus as Qt's own chain has it
     void build();
     std::unique_ptr<Control> create(const ControlSpec& spec, Control* container);
     void stack();
-    Control* controlOf(QWidget* widget) const;
-    Control* focusTarget();
-    void focusFirstAvailable();
 
     Runtime& runtime_;
     const WindowSpec& spec_;
@@ -113,11 +95,7 @@ private:
     QColor back_;
     std::vector<std::unique_ptr<Control>> owned_;
     std::vector<Control*> controls_;
-    std::vector<Control*> tabOrder_;
-    Control* focused_ = nullptr;
-    // The focused key's frame was disabled under it: it keeps the focus and the highlight, Qt's
-    // focus rests on the window itself, and the key takes no keys.
-    bool stranded_ = false;
+    Focus focus_{*this};
     double scale_ = 1;
     bool detached_ = false;
 };
