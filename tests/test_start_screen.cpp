@@ -52,13 +52,33 @@ Snapshot snapshot(Programma& p)
 class StartScreen : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TestProgram> program_;
+
+    // A new program on the start screen, curtain open, the last one gone first; false if it never got there.
+    bool restart()
+    {
+        program_.reset();
+        program_ = std::make_unique<TestProgram>();
+        program_->start();
+        return !QTest::currentTestFailed();
+    }
+
+    // The program, its start screen, and the window the keys go to.
+    struct Screen {
+        TestProgram& t;
+        FrmInizio& f;
+        QWidget* w;
+    };
+    Screen screen() { return {*program_, (*program_)->frmInizio(), (*program_)->frmInizio().window()}; }
+
 private slots:
+    void init() { restart(); }  // a failed start fails the test before its body runs
+    void cleanup() { program_.reset(); }
+
     // At start: step 1, the focus on the first exercise key in the focus colour, nothing chosen.
     void opensAtStepOne()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("SERAVINO"));
         QVERIFY(f.window()->isMaximized());
         QVERIFY(f.Frame1->isEnabled());
@@ -75,9 +95,7 @@ private slots:
     // The main road by mouse: each press acts at once, marks its bar and moves to the next step.
     void mainRoadByMouse()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
 
         mouseDown(*f.Option1[1]);
         QCOMPARE(t->globali.TipoEsercizio, 2);
@@ -107,10 +125,7 @@ private slots:
     // The main road by keyboard alone: digits move, Enter acts; the bars are not marked.
     void mainRoadByKeyboard()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
 
         type(w, Qt::Key_2);
         QCOMPARE(w->focusWidget(), f.Option1[1]->widget());
@@ -140,10 +155,7 @@ private slots:
     // Holding Enter chooses once; its repeats reach the next row and must not act there.
     void holdingEnterChoosesOnce()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
 
         hold(w, Qt::Key_Return, 12);
         QCOMPARE(t->globali.TipoEsercizio, 1);
@@ -160,10 +172,7 @@ private slots:
     // Holding space moves the focus by one key; the next move needs a release and a new press.
     void holdingSpaceMovesOneKey()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         hold(w, Qt::Key_Space, 10);
         QCOMPARE(f.window()->focusedControl(), f.Option1[1]);
         type(w, Qt::Key_Space);  // the last key wraps to the first
@@ -174,10 +183,7 @@ private slots:
     // Space walks row 2 and row 3 and wraps; on row 3 it reaches "Esci" on the window.
     void spaceWalksAndWraps()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         type(w, Qt::Key_Return);
         for (int expected : {1, 2, 0}) {
             type(w, Qt::Key_Space);
@@ -195,10 +201,8 @@ private slots:
     void rowTwoTakesInertDigits()
     {
         for (Qt::Key inert : {Qt::Key_0, Qt::Key_4, Qt::Key_5, Qt::Key_6}) {
-            TestProgram t;
-            t.start();
-            FrmInizio& f = t->frmInizio();
-            QWidget* w = f.window();
+            QVERIFY(restart());
+            auto [t, f, w] = screen();
             type(w, Qt::Key_Return);
             press(w, inert);
             QCOMPARE(f.window()->focusedControl(), f.Option2[0]);
@@ -209,9 +213,8 @@ private slots:
             type(w, Qt::Key_Return);
             QCOMPARE(t->globali.NumeroMassimo, 5);
         }
-        TestProgram t;
-        t.start();
-        QWidget* w = t->frmInizio().window();
+        QVERIFY(restart());
+        auto [t, f, w] = screen();
         type(w, Qt::Key_Return);
         press(w, Qt::Key_7);
         type(w, Qt::Key_Return);
@@ -221,10 +224,7 @@ private slots:
     // A keyboard choice leaves the bars alone: after a mouse choice they still show it.
     void keyboardChoiceKeepsMouseMarkers()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         click(*f.Option1[1]);
         click(*f.Option2[1]);
         mouseDown(*f.Option3[1]);  // Reimposta by mouse clears the bars...
@@ -251,10 +251,7 @@ private slots:
     // Enter there does nothing, and the keys that move (here a digit) lead back to row 1, not to "Esci".
     void resetByMouseAndByEnterDiffer()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         click(*f.Option1[0]);
         click(*f.Option2[0]);
         click(*f.Option3[1]);
@@ -287,10 +284,7 @@ private slots:
     // "Reimposta", the first key pressed there is ignored, and its release clears the guard.
     void staleRowOneGuardAfterReset()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         type(w, Qt::Key_Return);
         type(w, Qt::Key_Return);
         QVERIFY(f.riga(1).tastoPremuto);
@@ -315,9 +309,7 @@ private slots:
     // A digit's guard on the next row is undone by a mouse release on the row.
     void mouseReleaseClearsNextRowGuards()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         type(f.window(), Qt::Key_2);
         QVERIFY(f.riga(2).tastoPremuto);
         mouseDown(*f.Option1[0]);
@@ -332,10 +324,7 @@ private slots:
     // say nothing.
     void keysReachedByKeyboardSayTheirNames()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         type(w, Qt::Key_Space);
         type(w, Qt::Key_1);
         type(w, Qt::Key_Return);
@@ -356,9 +345,8 @@ private slots:
     void exitIsAlwaysAvailable()
     {
         for (int step = 1; step <= 3; ++step) {
-            TestProgram t;
-            t.start();
-            FrmInizio& f = t->frmInizio();
+            QVERIFY(restart());
+            auto [t, f, w] = screen();
             bool ended = false;
             t->onTerminato = [&] { ended = true; };
             if (step >= 2)
@@ -372,10 +360,8 @@ private slots:
             settle();
             QVERIFY(!t.visibleWindow());
         }
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        QVERIFY(restart());
+        auto [t, f, w] = screen();
         type(w, Qt::Key_Return);
         type(w, Qt::Key_Return);
         type(w, Qt::Key_3);
@@ -387,9 +373,7 @@ private slots:
     // The close box ends the program too, unloading every window that is loaded.
     void closeBoxUnloadsEverything()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         click(*f.Option1[0]);
         click(*f.Option2[0]);
         click(*f.Option3[0]);
@@ -408,9 +392,7 @@ private slots:
     // exercise and the bars stay; "Vai" needs a new range.
     void returnFromExerciseIsStepOne()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         click(*f.Option1[0]);
         click(*f.Option2[1]);
         click(*f.Option3[0]);
@@ -445,10 +427,7 @@ private slots:
              << Qt::Key_Shift << Qt::Key_Control << Qt::Key_Alt << Qt::Key_Menu << Qt::Key_CapsLock;
         const QList<Qt::KeyboardModifiers> modifiers{Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
                                                      Qt::AltModifier};
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         auto tryAll = [&](const QList<Qt::Key>& extra) {
             const Snapshot before = snapshot(*t);
             for (Qt::Key key : keys + extra)
@@ -475,25 +454,27 @@ private slots:
     }
 
     // A mouse press acts with any button; the key is drawn pressed only while the left button holds it.
+    void anyButtonActs_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
     void anyButtonActs()
     {
-        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-            TestProgram t;
-            t.start();
-            FrmInizio& f = t->frmInizio();
-            mouseDown(*f.Option1[0], button);
-            QCOMPARE(t->globali.TipoEsercizio, 1);
-            mouseUp(*f.Option1[0], button);
-            QVERIFY(!f.Option1[0]->isSelected());
-        }
+        QFETCH(Qt::MouseButton, button);
+        auto [t, f, w] = screen();
+        mouseDown(*f.Option1[0], button);
+        QCOMPARE(t->globali.TipoEsercizio, 1);
+        mouseUp(*f.Option1[0], button);
+        QVERIFY(!f.Option1[0]->isSelected());
     }
 
     // The window-level settings of the start window and the picture keys.
     void designSettings()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         QVERIFY(!f.window()->windowIcon().isNull());
         const Qt::WindowFlags flags = f.window()->windowFlags();
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
