@@ -225,16 +225,13 @@ private slots:
     void keyboardChoiceKeepsMouseMarkers()
     {
         auto [t, f, w] = screen();
-        click(*f.Option1[1]);
-        click(*f.Option2[1]);
+        t.choose(2, 10);
         mouseDown(*f.Option3[1]);  // Reimposta by mouse clears the bars...
         mouseUp(*f.Option3[1]);
         for (int k = 0; k <= 4; ++k)
             QCOMPARE(f.Label3[k]->backColor(), idle);
-        click(*f.Option1[1]);
-        click(*f.Option2[1]);
-        type(w, Qt::Key_2);  // ...then Reimposta by Enter keeps them
-        type(w, Qt::Key_Return);
+        t.choose(2, 10);
+        type(w, {Qt::Key_2, Qt::Key_Return});  // ...then Reimposta by Enter keeps them
         QCOMPARE(f.Label3[1]->backColor(), chosen);
         QCOMPARE(f.Label3[3]->backColor(), chosen);
         type(w, Qt::Key_Tab);  // from "Reimposta", which kept the focus, back to row 1
@@ -252,8 +249,7 @@ private slots:
     void resetByMouseAndByEnterDiffer()
     {
         auto [t, f, w] = screen();
-        click(*f.Option1[0]);
-        click(*f.Option2[0]);
+        t.choose(1, 5);
         click(*f.Option3[1]);
         QVERIFY(f.Frame1->isEnabled() && !f.Frame2->isEnabled() && !f.Frame3->isEnabled());
         QCOMPARE(f.Label2->caption(), QString());
@@ -261,10 +257,8 @@ private slots:
         QCOMPARE(t->globali.TipoEsercizio, 1);  // the globals keep their values
         QCOMPARE(t->globali.NumeroMassimo, 5);
 
-        click(*f.Option1[1]);
-        click(*f.Option2[2]);
-        type(w, Qt::Key_2);
-        type(w, Qt::Key_Return);
+        t.choose(2, 20);
+        type(w, {Qt::Key_2, Qt::Key_Return});
         QVERIFY(f.Frame1->isEnabled() && !f.Frame2->isEnabled() && !f.Frame3->isEnabled());
         QCOMPARE(f.Label2->caption(), QString());
         QCOMPARE(f.Label3[1]->backColor(), chosen);
@@ -285,8 +279,7 @@ private slots:
     void staleRowOneGuardAfterReset()
     {
         auto [t, f, w] = screen();
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
+        type(w, {Qt::Key_Return, Qt::Key_Return});
         QVERIFY(f.riga(1).tastoPremuto);
         click(*f.Option3[1]);
         QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
@@ -297,9 +290,7 @@ private slots:
         type(w, Qt::Key_2);
         QCOMPARE(f.window()->focusedControl(), f.Option1[1]);
         // Activate clears it too: a trip to an exercise and back.
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
+        type(w, {Qt::Key_Return, Qt::Key_Return, Qt::Key_Return});
         t->operativo2().window()->close();
         QVERIFY(!f.riga(1).tastoPremuto);
         type(w, Qt::Key_2);
@@ -325,19 +316,14 @@ private slots:
     void keysReachedByKeyboardSayTheirNames()
     {
         auto [t, f, w] = screen();
-        type(w, Qt::Key_Space);
-        type(w, Qt::Key_1);
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_3);
-        type(w, Qt::Key_Tab);
+        type(w, {Qt::Key_Space, Qt::Key_1, Qt::Key_Return, Qt::Key_3, Qt::Key_Tab});
         click(*f.Option2[1]);
         const QStringList said{"Dai simboli grafici all'insieme", "Dall'insieme ai simboli grafici", "Oltre dieci",
                                "Esci"};
         QCOMPARE(t.voice.said, said);
         // A screen reader says them itself.
         t->runtime().screenReader().setActive(true);
-        type(w, Qt::Key_1);
-        type(w, Qt::Key_Tab);
+        type(w, {Qt::Key_1, Qt::Key_Tab});
         QCOMPARE(t.voice.said, said);
     }
 
@@ -362,9 +348,7 @@ private slots:
         }
         QVERIFY(restart());
         auto [t, f, w] = screen();
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_3);
+        type(w, {Qt::Key_Return, Qt::Key_Return, Qt::Key_3});
         QCOMPARE(f.window()->focusedControl(), f.Option3[2]);
         type(w, Qt::Key_Return);
         QVERIFY(!t->inEsecuzione());
@@ -374,9 +358,7 @@ private slots:
     void closeBoxUnloadsEverything()
     {
         auto [t, f, w] = screen();
-        click(*f.Option1[0]);
-        click(*f.Option2[0]);
-        click(*f.Option3[0]);
+        t.openExercise(1, 5);
         t->operativo1().window()->close();  // back to the start screen
         QVERIFY(f.isVisible());
         (void)t->operativo1().stato();
@@ -393,9 +375,7 @@ private slots:
     void returnFromExerciseIsStepOne()
     {
         auto [t, f, w] = screen();
-        click(*f.Option1[0]);
-        click(*f.Option2[1]);
-        click(*f.Option3[0]);
+        t.openExercise(1, 10);
         QVERIFY(!f.isVisible());
         t->operativo1().window()->close();
         QVERIFY(f.isVisible());

@@ -95,12 +95,17 @@ void TestProgram::openCurtain()
     QVERIFY(inizio.tendinaAperta());
 }
 
-void TestProgram::openExercise(int exercise, int maximum)
+void TestProgram::choose(int exercise, int maximum)
 {
     FrmInizio& inizio = program->frmInizio();
     click(*inizio.Option1[exercise - 1]);
     click(*inizio.Option2[maximum == 5 ? 0 : maximum == 10 ? 1 : 2]);
-    click(*inizio.Option3[0]);
+}
+
+void TestProgram::openExercise(int exercise, int maximum)
+{
+    choose(exercise, maximum);
+    click(*program->frmInizio().Option3[0]);
     tk::Form& form = exercise == 1 ? static_cast<tk::Form&>(program->operativo1()) : program->operativo2();
     QVERIFY(form.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(form.window()));
@@ -213,6 +218,12 @@ void type(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers)
 {
     press(window, k, modifiers);
     release(window, k, modifiers);
+}
+
+void type(QWidget* window, std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key k : keys)
+        type(window, k);
 }
 
 void repeat(QWidget* window, Qt::Key k, Repeat how, Qt::KeyboardModifiers modifiers)

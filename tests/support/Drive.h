@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <deque>
+#include <initializer_list>
 #include <memory>
 
 namespace drive {
@@ -72,7 +73,9 @@ struct TestProgram {
     void openCurtain();
     // The window the program shows now.
     QWidget* visibleWindow() const;
-    // From the start screen, by mouse: the exercise (1 or 2), the range (5, 10 or 20), "Vai".
+    // From the start screen, by mouse: the exercise (1 or 2) and the range (5, 10 or 20).
+    void choose(int exercise, int maximum);
+    // The same, then "Vai".
     void openExercise(int exercise, int maximum);
 };
 
@@ -92,6 +95,8 @@ void sendKey(QWidget* window, QEvent::Type type, Qt::Key key, const QString& tex
              Qt::KeyboardModifiers modifiers = {});
 // A press and its release.
 void type(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+// Each key pressed and released in turn: a way through the screens by keyboard.
+void type(QWidget* window, std::initializer_list<Qt::Key> keys);
 
 // The ways a window system reports one repeat of a held key.
 enum class Repeat {
