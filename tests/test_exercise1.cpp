@@ -53,13 +53,6 @@ frmOperativo1& open(TestProgram& t, int maximum, int count, std::initializer_lis
     return t->operativo1();
 }
 
-void answer(frmOperativo1& f, int contaPresses)
-{
-    for (int i = 0; i < contaPresses; ++i)
-        click(*f.Option1[Conta]);
-    click(*f.Option1[Verifica]);
-}
-
 } // namespace
 
 class Exercise1 : public QObject {
@@ -311,8 +304,7 @@ private slots:
         TestProgram t;
         frmOperativo1& f = open(t, 10, 3);
         QWidget* w = f.window();
-        type(w, Qt::Key_Return);  // Conta
-        type(w, Qt::Key_3);
+        type(w, {Qt::Key_Return, Qt::Key_3});  // Conta, then to Verifica
         QCOMPARE(f.window()->focusedControl(), f.Option1[Verifica]);
         type(w, Qt::Key_Return);
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
@@ -356,11 +348,9 @@ private slots:
         type(w, Qt::Key_Return);
         release(w, Qt::Key_7);
         QCOMPARE(f.stato().simboliInseriti, 0);
-        type(w, Qt::Key_2);
-        type(w, Qt::Key_Return);
+        type(w, {Qt::Key_2, Qt::Key_Return});
         QCOMPARE(f.stato().simboliInseriti, 1);
-        type(w, Qt::Key_Left);
-        type(w, Qt::Key_A);
+        type(w, {Qt::Key_Left, Qt::Key_A});
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
         QCOMPARE(f.stato().simboliInseriti, 1);
     }

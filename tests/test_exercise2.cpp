@@ -45,13 +45,6 @@ int figuresShown(FrmOperativo2& f)
     return n;
 }
 
-void answer(FrmOperativo2& f, int contaPresses)
-{
-    for (int i = 0; i < contaPresses; ++i)
-        click(*f.Option1[Conta]);
-    click(*f.Option1[Verifica]);
-}
-
 QString caption(tk::Label* label) { return label->caption(); }
 
 } // namespace

@@ -112,6 +112,15 @@ void mouseDown(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
 void mouseUp(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
 void click(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
 
+// In either exercise: "Conta" pressed the given number of times, then "Verifica", by mouse.
+template <class Esercizio>
+void answer(Esercizio& f, int contaPresses)
+{
+    for (int i = 0; i < contaPresses; ++i)
+        click(*f.Option1[Esercizio::Conta]);
+    click(*f.Option1[Esercizio::Verifica]);
+}
+
 QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
 } // namespace drive
