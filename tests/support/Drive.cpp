@@ -111,6 +111,49 @@ void TestProgram::openExercise(int exercise, int maximum)
     QVERIFY(QTest::qWaitForWindowExposed(form.window()));
 }
 
+void TestProgram::queueSet1(int figura, int count, int maximum, std::initializer_list<int> places)
+{
+    random.queueDraw(figura, 12);
+    random.queueDraw(count, maximum);
+    for (int p : places)
+        random.queueDraw(p, 23);
+}
+
+void TestProgram::queueSet2(int kind, int count, int maximum, int figura)
+{
+    random.queueDraw(kind, 4);
+    random.queueDraw(count, maximum);
+    random.queueDraw(figura, 12);
+}
+
+frmOperativo1& TestProgram::openExercise1(int maximum, int kind, int figura, int count,
+                                          std::initializer_list<int> places)
+{
+    random.queueDraw(kind, 4);
+    queueSet1(figura, count, maximum, places);
+    openExercise(1, maximum);
+    return program->operativo1();
+}
+
+FrmOperativo2& TestProgram::openExercise2(int maximum, int kind, int count, int figura)
+{
+    queueSet2(kind, count, maximum, figura);
+    openExercise(2, maximum);
+    return program->operativo2();
+}
+
+void TestProgram::nextSet1(int figura, int count, int maximum, std::initializer_list<int> places)
+{
+    queueSet1(figura, count, maximum, places);
+    click(*program->operativo1().Option1[FinestraEsercizio::Avanti]);
+}
+
+void TestProgram::nextSet2(int kind, int count, int maximum, int figura)
+{
+    queueSet2(kind, count, maximum, figura);
+    click(*program->operativo2().Option1[FinestraEsercizio::Avanti]);
+}
+
 QWidget* TestProgram::visibleWindow() const
 {
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -77,6 +77,17 @@ struct TestProgram {
     void choose(int exercise, int maximum);
     // The same, then "Vai".
     void openExercise(int exercise, int maximum);
+
+    // Exercise 1's draws for its next set: the object picture, the count, then the places.
+    void queueSet1(int figura, int count, int maximum, std::initializer_list<int> places = {});
+    // Exercise 2's draws for its next exercise, in their order: the symbol kind, the count, the object picture.
+    void queueSet2(int kind, int count, int maximum, int figura);
+    // From the start screen, an exercise on a scripted first set; exercise 1 draws its symbol kind first.
+    frmOperativo1& openExercise1(int maximum, int kind, int figura, int count, std::initializer_list<int> places = {});
+    FrmOperativo2& openExercise2(int maximum, int kind, int count, int figura);
+    // "Avanti" by mouse, on the scripted next set.
+    void nextSet1(int figura, int count, int maximum, std::initializer_list<int> places = {});
+    void nextSet2(int kind, int count, int maximum, int figura);
 };
 
 // The program's language for what follows, as --lingua chooses it; tests start in Italian.
