@@ -101,11 +101,7 @@ private slots:
     {
         TestProgram t;
         t.start();
-        t.random.queueDraw(1, 4);
-        t.random.queueDraw(8, 12);
-        t.random.queueDraw(4, 5);
-        t.openExercise(1, 5);
-        frmOperativo1& f = t->operativo1();
+        frmOperativo1& f = t.openExercise1(5, 1, 8, 4);  // four chairs, symbols "<"
         tk::Window& w = *f.window();
         QCOMPARE(QAccessible::queryAccessibleInterface(&w)->text(QAccessible::Name),
                  QStringLiteral("Dall'insieme ai simboli grafici"));
@@ -146,11 +142,7 @@ private slots:
     {
         TestProgram t;
         t.start();
-        t.random.queueDraw(3, 4);
-        t.random.queueDraw(6, 10);
-        t.random.queueDraw(9, 12);
-        t.openExercise(2, 10);
-        FrmOperativo2& f = t->operativo2();
+        FrmOperativo2& f = t.openExercise2(10, 3, 6, 9);  // six ">", firs to build the set with
         tk::Window& w = *f.window();
         QCOMPARE(name(*w.find(QStringLiteral("Frame1"))), QStringLiteral("Simboli da contare"));
         tk::Control& insieme = *w.find(QStringLiteral("FraSfondoS"));

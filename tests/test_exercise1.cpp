@@ -14,15 +14,6 @@ namespace {
 
 enum { Ricomincia = 0, Conta = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 
-// The draws of one set: its picture, its count, then its places.
-void scriptSet(ScriptedRandom& random, int figura, int count, int maximum, std::initializer_list<int> places = {})
-{
-    random.queueDraw(figura, 12);
-    random.queueDraw(count, maximum);
-    for (int p : places)
-        random.queueDraw(p, 23);
-}
-
 // Places 21 to 23 stay visible but never get a picture: they show nothing.
 int visibleSymbols(frmOperativo1& f)
 {
@@ -43,21 +34,11 @@ QList<int> visibleObjects(frmOperativo1& f)
 
 QString caption(tk::Label* label) { return label->caption(); }
 
-// Opens exercise 1 on a scripted set; the clock stands at 10:00.
+// Opens exercise 1 on a scripted set of picture 3, symbols of kind 2; the clock stands at 10:00.
 frmOperativo1& open(TestProgram& t, int maximum, int count, std::initializer_list<int> places = {})
 {
     t.start();
-    t.random.queueDraw(2, 4);  // the symbol kind
-    scriptSet(t.random, 3, count, maximum, places);
-    t.openExercise(1, maximum);
-    return t->operativo1();
-}
-
-void answer(frmOperativo1& f, int contaPresses)
-{
-    for (int i = 0; i < contaPresses; ++i)
-        click(*f.Option1[Conta]);
-    click(*f.Option1[Verifica]);
+    return t.openExercise1(maximum, 2, 3, count, places);
 }
 
 } // namespace
@@ -143,8 +124,7 @@ private slots:
         QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
         QCOMPARE(caption(f.pannello.lblRisErrate), QString());
         for (int presses : {5, 3}) {
-            scriptSet(t.random, 3, 4, 10);
-            click(*f.Option1[Avanti]);
+            t.nextSet1(3, 4, 10);
             QCOMPARE(caption(f.pannello.LblEsito), QString());
             answer(f, presses);
             QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
@@ -172,8 +152,7 @@ private slots:
         QCOMPARE(f.stato().simboliInseriti, 9);
         QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
 
-        scriptSet(t.random, 3, 7, 10, {1, 2, 3, 4, 5, 6, 7});
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 7, 10, {1, 2, 3, 4, 5, 6, 7});
         QCOMPARE(visibleSymbols(f), 0);
         for (int i = 0; i < 6; ++i)
             click(*f.Image2[4]);
@@ -228,8 +207,7 @@ private slots:
         QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
 
         t.clock.advance(30);  // between the check and "Avanti": not counted
-        scriptSet(t.random, 3, 1, 5);
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 1, 5);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QString());
         QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 0"));
         t.clock.advance(12.6f);
@@ -237,8 +215,7 @@ private slots:
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 12"));
         QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 12"));
 
-        scriptSet(t.random, 3, 1, 5);
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 1, 5);
         t.clock.advance(999.2f);
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral("999"));
@@ -246,8 +223,7 @@ private slots:
         QCOMPARE(f.risultati().secondiParziali, 999.0f);
         QCOMPARE(f.risultati().secondiTotali.value(), 1011.0f);
 
-        scriptSet(t.random, 3, 1, 5);
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 1, 5);
         t.clock.advance(3.5f);
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 3"));
@@ -267,16 +243,14 @@ private slots:
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 8"));
 
-        scriptSet(t.random, 3, 1, 5);
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 1, 5);
         t.clock.advance(10);
         t.clock.now -= 3600;
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 10"));
         QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 18"));
 
-        scriptSet(t.random, 3, 1, 5);
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 1, 5);
         t.clock.advance(5);
         t.clock.now += 3600;
         answer(f, 1);
@@ -311,8 +285,7 @@ private slots:
         TestProgram t;
         frmOperativo1& f = open(t, 10, 3);
         QWidget* w = f.window();
-        type(w, Qt::Key_Return);  // Conta
-        type(w, Qt::Key_3);
+        type(w, {Qt::Key_Return, Qt::Key_3});  // Conta, then to Verifica
         QCOMPARE(f.window()->focusedControl(), f.Option1[Verifica]);
         type(w, Qt::Key_Return);
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
@@ -333,7 +306,7 @@ private slots:
         type(w, Qt::Key_5, Qt::KeypadModifier);
         QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
         type(w, Qt::Key_4);
-        scriptSet(t.random, 3, 2, 10);
+        t.queueSet1(3, 2, 10);
         type(w, Qt::Key_Return);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("2"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
@@ -356,11 +329,9 @@ private slots:
         type(w, Qt::Key_Return);
         release(w, Qt::Key_7);
         QCOMPARE(f.stato().simboliInseriti, 0);
-        type(w, Qt::Key_2);
-        type(w, Qt::Key_Return);
+        type(w, {Qt::Key_2, Qt::Key_Return});
         QCOMPARE(f.stato().simboliInseriti, 1);
-        type(w, Qt::Key_Left);
-        type(w, Qt::Key_A);
+        type(w, {Qt::Key_Left, Qt::Key_A});
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
         QCOMPARE(f.stato().simboliInseriti, 1);
     }
@@ -375,8 +346,7 @@ private slots:
         for (int round = 0; round < 3; ++round) {
             t.clock.advance(2);
             answer(f, 2);
-            scriptSet(t.random, 3, 2, 5);
-            click(*f.Option1[Avanti]);
+            t.nextSet1(3, 2, 5);
         }
         QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("3"));
         f.window()->close();  // while answering
@@ -384,9 +354,7 @@ private slots:
         QVERIFY(t->frmInizio().isVisible());
         QCOMPARE(t->frmInizio().window()->focusedControl(), t->frmInizio().Option1[0]);
 
-        t.random.queueDraw(4, 4);
-        scriptSet(t.random, 5, 2, 5);
-        t.openExercise(1, 5);
+        t.openExercise1(5, 4, 5, 2);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
         QCOMPARE(caption(f.pannello.lblRisEsatte), QString());
         QCOMPARE(caption(f.pannello.LblTempoTotale), QString());
@@ -459,12 +427,10 @@ private slots:
         if (!screenReader)
             said << "Esatto!";
         QCOMPARE(t.voice.said, said);
-        scriptSet(t.random, 3, 2, 10, {4, 9});
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 2, 10, {4, 9});
         answer(f, 1);
         QCOMPARE(t.voice.said.last(), screenReader ? QStringLiteral("Erano due.") : QStringLiteral("Errato. Erano due."));
-        scriptSet(t.random, 3, 1, 10, {4});
-        click(*f.Option1[Avanti]);
+        t.nextSet1(3, 1, 10, {4});
         answer(f, 3);
         QCOMPARE(t.voice.said.last(), screenReader ? QStringLiteral("Era uno.") : QStringLiteral("Errato. Era uno."));
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));

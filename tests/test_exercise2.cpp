@@ -13,20 +13,10 @@ namespace {
 
 enum { Conta = 0, Ricomincia = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 
-// The draws of one exercise, in their order: kind, count, figure.
-void scriptExercise(ScriptedRandom& random, int kind, int count, int maximum, int figura)
-{
-    random.queueDraw(kind, 4);
-    random.queueDraw(count, maximum);
-    random.queueDraw(figura, 12);
-}
-
 FrmOperativo2& open(TestProgram& t, int maximum, int kind, int count, int figura)
 {
     t.start();
-    scriptExercise(t.random, kind, count, maximum, figura);
-    t.openExercise(2, maximum);
-    return t->operativo2();
+    return t.openExercise2(maximum, kind, count, figura);
 }
 
 QStringList symbols(FrmOperativo2& f)
@@ -43,13 +33,6 @@ int figuresShown(FrmOperativo2& f)
     for (int k = 0; k <= 23; ++k)
         n += f.Image2[k]->isVisible() && !f.Image2[k]->picture().isNull();
     return n;
-}
-
-void answer(FrmOperativo2& f, int contaPresses)
-{
-    for (int i = 0; i < contaPresses; ++i)
-        click(*f.Option1[Conta]);
-    click(*f.Option1[Verifica]);
 }
 
 QString caption(tk::Label* label) { return label->caption(); }
@@ -134,8 +117,7 @@ private slots:
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
 
-        scriptExercise(t.random, 4, 20, 20, 5);
-        click(*f.Option1[Avanti]);
+        t.nextSet2(4, 20, 20, 5);
         QCOMPARE(symbols(f).count(QStringLiteral("+")), 20);
         for (int i = 0; i < 21; ++i)
             click(*f.Option1[Conta]);
@@ -177,8 +159,7 @@ private slots:
         QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
 
         for (int round = 0; round < 3; ++round) {
-            scriptExercise(t.random, 1, 2, 5, 1);
-            click(*f.Option1[Avanti]);
+            t.nextSet2(1, 2, 5, 1);
             QCOMPARE(caption(f.pannello.LblEsito), QString());
             QVERIFY(!caption(f.pannello.LblTempoParziale).isEmpty());
             t.clock.advance(400);
@@ -187,8 +168,7 @@ private slots:
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 400"));
         QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral("999"));
         QCOMPARE(f.risultati().secondiTotali.value(), 1204.0f);
-        scriptExercise(t.random, 1, 2, 5, 1);
-        click(*f.Option1[Avanti]);
+        t.nextSet2(1, 2, 5, 1);
         t.clock.advance(1000);
         answer(f, 2);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral("999"));
@@ -232,7 +212,7 @@ private slots:
         type(w, Qt::Key_1);  // "Conta" is not available: the focus stays
         QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
         type(w, Qt::Key_4);
-        scriptExercise(t.random, 2, 3, 10, 7);
+        t.queueSet2(2, 3, 10, 7);
         type(w, Qt::Key_Return);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("2"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
@@ -249,18 +229,15 @@ private slots:
         for (int round = 0; round < 3; ++round) {
             t.clock.advance(1);
             answer(f, 2);
-            if (round < 2) {
-                scriptExercise(t.random, 1, 2, 5, 1);
-                click(*f.Option1[Avanti]);
-            }
+            if (round < 2)
+                t.nextSet2(1, 2, 5, 1);
         }
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("3"));
         click(*f.Option1[Esci]);
         QVERIFY(!f.isLoaded());
         QVERIFY(t->frmInizio().isVisible());
 
-        scriptExercise(t.random, 1, 2, 5, 1);
-        t.openExercise(2, 5);
+        t.openExercise2(5, 1, 2, 1);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("4"));
         QCOMPARE(caption(f.pannello.lblRisEsatte), QString());
         QCOMPARE(caption(f.pannello.LblTempoTotale), QString());
@@ -268,8 +245,7 @@ private slots:
         QCOMPARE(f.risultati().risposteEsatte, 3);
         QCOMPARE(f.risultati().risposteErrate, 0);
 
-        scriptExercise(t.random, 1, 2, 5, 1);
-        t.openExercise(2, 5);
+        t.openExercise2(5, 1, 2, 1);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("5"));
         t.clock.advance(2);
         answer(f, 2);

@@ -54,8 +54,7 @@ private slots:
         for (int i = 0; i < n; ++i) {
             if (i == n - tail)
                 before = resident();
-            for (Qt::Key key : {Qt::Key(Qt::Key_0 + exercise), Qt::Key_Return, Qt::Key_3, Qt::Key_Return, Qt::Key_Return})
-                type(start, key);
+            type(start, {Qt::Key(Qt::Key_0 + exercise), Qt::Key_Return, Qt::Key_3, Qt::Key_Return, Qt::Key_Return});
             QVERIFY(form.isVisible());
             QWidget* w = form.window();
             type(w, Qt::Key_Return);          // Conta

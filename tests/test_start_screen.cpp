@@ -52,13 +52,33 @@ Snapshot snapshot(Programma& p)
 class StartScreen : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TestProgram> program_;
+
+    // A new program on the start screen, curtain open, the last one gone first; false if it never got there.
+    bool restart()
+    {
+        program_.reset();
+        program_ = std::make_unique<TestProgram>();
+        program_->start();
+        return !QTest::currentTestFailed();
+    }
+
+    // The program, its start screen, and the window the keys go to.
+    struct Screen {
+        TestProgram& t;
+        FrmInizio& f;
+        QWidget* w;
+    };
+    Screen screen() { return {*program_, (*program_)->frmInizio(), (*program_)->frmInizio().window()}; }
+
 private slots:
+    void init() { restart(); }  // a failed start fails the test before its body runs
+    void cleanup() { program_.reset(); }
+
     // At start: step 1, the focus on the first exercise key in the focus colour, nothing chosen.
     void opensAtStepOne()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("SERAVINO"));
         QVERIFY(f.window()->isMaximized());
         QVERIFY(f.Frame1->isEnabled());
@@ -75,9 +95,7 @@ private slots:
     // The main road by mouse: each press acts at once, marks its bar and moves to the next step.
     void mainRoadByMouse()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
 
         mouseDown(*f.Option1[1]);
         QCOMPARE(t->globali.TipoEsercizio, 2);
@@ -107,10 +125,7 @@ private slots:
     // The main road by keyboard alone: digits move, Enter acts; the bars are not marked.
     void mainRoadByKeyboard()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
 
         type(w, Qt::Key_2);
         QCOMPARE(w->focusWidget(), f.Option1[1]->widget());
@@ -140,10 +155,7 @@ private slots:
     // Holding Enter chooses once; its repeats reach the next row and must not act there.
     void holdingEnterChoosesOnce()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
 
         hold(w, Qt::Key_Return, 12);
         QCOMPARE(t->globali.TipoEsercizio, 1);
@@ -160,10 +172,7 @@ private slots:
     // Holding space moves the focus by one key; the next move needs a release and a new press.
     void holdingSpaceMovesOneKey()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         hold(w, Qt::Key_Space, 10);
         QCOMPARE(f.window()->focusedControl(), f.Option1[1]);
         type(w, Qt::Key_Space);  // the last key wraps to the first
@@ -174,10 +183,7 @@ private slots:
     // Space walks row 2 and row 3 and wraps; on row 3 it reaches "Esci" on the window.
     void spaceWalksAndWraps()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         type(w, Qt::Key_Return);
         for (int expected : {1, 2, 0}) {
             type(w, Qt::Key_Space);
@@ -195,10 +201,8 @@ private slots:
     void rowTwoTakesInertDigits()
     {
         for (Qt::Key inert : {Qt::Key_0, Qt::Key_4, Qt::Key_5, Qt::Key_6}) {
-            TestProgram t;
-            t.start();
-            FrmInizio& f = t->frmInizio();
-            QWidget* w = f.window();
+            QVERIFY(restart());
+            auto [t, f, w] = screen();
             type(w, Qt::Key_Return);
             press(w, inert);
             QCOMPARE(f.window()->focusedControl(), f.Option2[0]);
@@ -209,9 +213,8 @@ private slots:
             type(w, Qt::Key_Return);
             QCOMPARE(t->globali.NumeroMassimo, 5);
         }
-        TestProgram t;
-        t.start();
-        QWidget* w = t->frmInizio().window();
+        QVERIFY(restart());
+        auto [t, f, w] = screen();
         type(w, Qt::Key_Return);
         press(w, Qt::Key_7);
         type(w, Qt::Key_Return);
@@ -221,20 +224,14 @@ private slots:
     // A keyboard choice leaves the bars alone: after a mouse choice they still show it.
     void keyboardChoiceKeepsMouseMarkers()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
-        click(*f.Option1[1]);
-        click(*f.Option2[1]);
+        auto [t, f, w] = screen();
+        t.choose(2, 10);
         mouseDown(*f.Option3[1]);  // Reimposta by mouse clears the bars...
         mouseUp(*f.Option3[1]);
         for (int k = 0; k <= 4; ++k)
             QCOMPARE(f.Label3[k]->backColor(), idle);
-        click(*f.Option1[1]);
-        click(*f.Option2[1]);
-        type(w, Qt::Key_2);  // ...then Reimposta by Enter keeps them
-        type(w, Qt::Key_Return);
+        t.choose(2, 10);
+        type(w, {Qt::Key_2, Qt::Key_Return});  // ...then Reimposta by Enter keeps them
         QCOMPARE(f.Label3[1]->backColor(), chosen);
         QCOMPARE(f.Label3[3]->backColor(), chosen);
         type(w, Qt::Key_Tab);  // from "Reimposta", which kept the focus, back to row 1
@@ -251,12 +248,8 @@ private slots:
     // Enter there does nothing, and the keys that move (here a digit) lead back to row 1, not to "Esci".
     void resetByMouseAndByEnterDiffer()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
-        click(*f.Option1[0]);
-        click(*f.Option2[0]);
+        auto [t, f, w] = screen();
+        t.choose(1, 5);
         click(*f.Option3[1]);
         QVERIFY(f.Frame1->isEnabled() && !f.Frame2->isEnabled() && !f.Frame3->isEnabled());
         QCOMPARE(f.Label2->caption(), QString());
@@ -264,10 +257,8 @@ private slots:
         QCOMPARE(t->globali.TipoEsercizio, 1);  // the globals keep their values
         QCOMPARE(t->globali.NumeroMassimo, 5);
 
-        click(*f.Option1[1]);
-        click(*f.Option2[2]);
-        type(w, Qt::Key_2);
-        type(w, Qt::Key_Return);
+        t.choose(2, 20);
+        type(w, {Qt::Key_2, Qt::Key_Return});
         QVERIFY(f.Frame1->isEnabled() && !f.Frame2->isEnabled() && !f.Frame3->isEnabled());
         QCOMPARE(f.Label2->caption(), QString());
         QCOMPARE(f.Label3[1]->backColor(), chosen);
@@ -287,12 +278,8 @@ private slots:
     // "Reimposta", the first key pressed there is ignored, and its release clears the guard.
     void staleRowOneGuardAfterReset()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
+        auto [t, f, w] = screen();
+        type(w, {Qt::Key_Return, Qt::Key_Return});
         QVERIFY(f.riga(1).tastoPremuto);
         click(*f.Option3[1]);
         QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
@@ -303,9 +290,7 @@ private slots:
         type(w, Qt::Key_2);
         QCOMPARE(f.window()->focusedControl(), f.Option1[1]);
         // Activate clears it too: a trip to an exercise and back.
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
+        type(w, {Qt::Key_Return, Qt::Key_Return, Qt::Key_Return});
         t->operativo2().window()->close();
         QVERIFY(!f.riga(1).tastoPremuto);
         type(w, Qt::Key_2);
@@ -315,9 +300,7 @@ private slots:
     // A digit's guard on the next row is undone by a mouse release on the row.
     void mouseReleaseClearsNextRowGuards()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         type(f.window(), Qt::Key_2);
         QVERIFY(f.riga(2).tastoPremuto);
         mouseDown(*f.Option1[0]);
@@ -332,23 +315,15 @@ private slots:
     // say nothing.
     void keysReachedByKeyboardSayTheirNames()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
-        type(w, Qt::Key_Space);
-        type(w, Qt::Key_1);
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_3);
-        type(w, Qt::Key_Tab);
+        auto [t, f, w] = screen();
+        type(w, {Qt::Key_Space, Qt::Key_1, Qt::Key_Return, Qt::Key_3, Qt::Key_Tab});
         click(*f.Option2[1]);
         const QStringList said{"Dai simboli grafici all'insieme", "Dall'insieme ai simboli grafici", "Oltre dieci",
                                "Esci"};
         QCOMPARE(t.voice.said, said);
         // A screen reader says them itself.
         t->runtime().screenReader().setActive(true);
-        type(w, Qt::Key_1);
-        type(w, Qt::Key_Tab);
+        type(w, {Qt::Key_1, Qt::Key_Tab});
         QCOMPARE(t.voice.said, said);
     }
 
@@ -356,9 +331,8 @@ private slots:
     void exitIsAlwaysAvailable()
     {
         for (int step = 1; step <= 3; ++step) {
-            TestProgram t;
-            t.start();
-            FrmInizio& f = t->frmInizio();
+            QVERIFY(restart());
+            auto [t, f, w] = screen();
             bool ended = false;
             t->onTerminato = [&] { ended = true; };
             if (step >= 2)
@@ -372,13 +346,9 @@ private slots:
             settle();
             QVERIFY(!t.visibleWindow());
         }
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_Return);
-        type(w, Qt::Key_3);
+        QVERIFY(restart());
+        auto [t, f, w] = screen();
+        type(w, {Qt::Key_Return, Qt::Key_Return, Qt::Key_3});
         QCOMPARE(f.window()->focusedControl(), f.Option3[2]);
         type(w, Qt::Key_Return);
         QVERIFY(!t->inEsecuzione());
@@ -387,12 +357,8 @@ private slots:
     // The close box ends the program too, unloading every window that is loaded.
     void closeBoxUnloadsEverything()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        click(*f.Option1[0]);
-        click(*f.Option2[0]);
-        click(*f.Option3[0]);
+        auto [t, f, w] = screen();
+        t.openExercise(1, 5);
         t->operativo1().window()->close();  // back to the start screen
         QVERIFY(f.isVisible());
         (void)t->operativo1().stato();
@@ -408,12 +374,8 @@ private slots:
     // exercise and the bars stay; "Vai" needs a new range.
     void returnFromExerciseIsStepOne()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        click(*f.Option1[0]);
-        click(*f.Option2[1]);
-        click(*f.Option3[0]);
+        auto [t, f, w] = screen();
+        t.openExercise(1, 10);
         QVERIFY(!f.isVisible());
         t->operativo1().window()->close();
         QVERIFY(f.isVisible());
@@ -445,10 +407,7 @@ private slots:
              << Qt::Key_Shift << Qt::Key_Control << Qt::Key_Alt << Qt::Key_Menu << Qt::Key_CapsLock;
         const QList<Qt::KeyboardModifiers> modifiers{Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
                                                      Qt::AltModifier};
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
-        QWidget* w = f.window();
+        auto [t, f, w] = screen();
         auto tryAll = [&](const QList<Qt::Key>& extra) {
             const Snapshot before = snapshot(*t);
             for (Qt::Key key : keys + extra)
@@ -475,25 +434,27 @@ private slots:
     }
 
     // A mouse press acts with any button; the key is drawn pressed only while the left button holds it.
+    void anyButtonActs_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
     void anyButtonActs()
     {
-        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-            TestProgram t;
-            t.start();
-            FrmInizio& f = t->frmInizio();
-            mouseDown(*f.Option1[0], button);
-            QCOMPARE(t->globali.TipoEsercizio, 1);
-            mouseUp(*f.Option1[0], button);
-            QVERIFY(!f.Option1[0]->isSelected());
-        }
+        QFETCH(Qt::MouseButton, button);
+        auto [t, f, w] = screen();
+        mouseDown(*f.Option1[0], button);
+        QCOMPARE(t->globali.TipoEsercizio, 1);
+        mouseUp(*f.Option1[0], button);
+        QVERIFY(!f.Option1[0]->isSelected());
     }
 
     // The window-level settings of the start window and the picture keys.
     void designSettings()
     {
-        TestProgram t;
-        t.start();
-        FrmInizio& f = t->frmInizio();
+        auto [t, f, w] = screen();
         QVERIFY(!f.window()->windowIcon().isNull());
         const Qt::WindowFlags flags = f.window()->windowFlags();
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));

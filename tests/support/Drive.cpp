@@ -95,15 +95,63 @@ void TestProgram::openCurtain()
     QVERIFY(inizio.tendinaAperta());
 }
 
-void TestProgram::openExercise(int exercise, int maximum)
+void TestProgram::choose(int exercise, int maximum)
 {
     FrmInizio& inizio = program->frmInizio();
     click(*inizio.Option1[exercise - 1]);
     click(*inizio.Option2[maximum == 5 ? 0 : maximum == 10 ? 1 : 2]);
-    click(*inizio.Option3[0]);
+}
+
+void TestProgram::openExercise(int exercise, int maximum)
+{
+    choose(exercise, maximum);
+    click(*program->frmInizio().Option3[0]);
     tk::Form& form = exercise == 1 ? static_cast<tk::Form&>(program->operativo1()) : program->operativo2();
     QVERIFY(form.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+}
+
+void TestProgram::queueSet1(int figura, int count, int maximum, std::initializer_list<int> places)
+{
+    random.queueDraw(figura, 12);
+    random.queueDraw(count, maximum);
+    for (int p : places)
+        random.queueDraw(p, 23);
+}
+
+void TestProgram::queueSet2(int kind, int count, int maximum, int figura)
+{
+    random.queueDraw(kind, 4);
+    random.queueDraw(count, maximum);
+    random.queueDraw(figura, 12);
+}
+
+frmOperativo1& TestProgram::openExercise1(int maximum, int kind, int figura, int count,
+                                          std::initializer_list<int> places)
+{
+    random.queueDraw(kind, 4);
+    queueSet1(figura, count, maximum, places);
+    openExercise(1, maximum);
+    return program->operativo1();
+}
+
+FrmOperativo2& TestProgram::openExercise2(int maximum, int kind, int count, int figura)
+{
+    queueSet2(kind, count, maximum, figura);
+    openExercise(2, maximum);
+    return program->operativo2();
+}
+
+void TestProgram::nextSet1(int figura, int count, int maximum, std::initializer_list<int> places)
+{
+    queueSet1(figura, count, maximum, places);
+    click(*program->operativo1().Option1[FinestraEsercizio::Avanti]);
+}
+
+void TestProgram::nextSet2(int kind, int count, int maximum, int figura)
+{
+    queueSet2(kind, count, maximum, figura);
+    click(*program->operativo2().Option1[FinestraEsercizio::Avanti]);
 }
 
 QWidget* TestProgram::visibleWindow() const
@@ -213,6 +261,12 @@ void type(QWidget* window, Qt::Key k, Qt::KeyboardModifiers modifiers)
 {
     press(window, k, modifiers);
     release(window, k, modifiers);
+}
+
+void type(QWidget* window, std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key k : keys)
+        type(window, k);
 }
 
 void repeat(QWidget* window, Qt::Key k, Repeat how, Qt::KeyboardModifiers modifiers)

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <deque>
+#include <initializer_list>
 #include <memory>
 
 namespace drive {
@@ -72,8 +73,21 @@ struct TestProgram {
     void openCurtain();
     // The window the program shows now.
     QWidget* visibleWindow() const;
-    // From the start screen, by mouse: the exercise (1 or 2), the range (5, 10 or 20), "Vai".
+    // From the start screen, by mouse: the exercise (1 or 2) and the range (5, 10 or 20).
+    void choose(int exercise, int maximum);
+    // The same, then "Vai".
     void openExercise(int exercise, int maximum);
+
+    // Exercise 1's draws for its next set: the object picture, the count, then the places.
+    void queueSet1(int figura, int count, int maximum, std::initializer_list<int> places = {});
+    // Exercise 2's draws for its next exercise, in their order: the symbol kind, the count, the object picture.
+    void queueSet2(int kind, int count, int maximum, int figura);
+    // From the start screen, an exercise on a scripted first set; exercise 1 draws its symbol kind first.
+    frmOperativo1& openExercise1(int maximum, int kind, int figura, int count, std::initializer_list<int> places = {});
+    FrmOperativo2& openExercise2(int maximum, int kind, int count, int figura);
+    // "Avanti" by mouse, on the scripted next set.
+    void nextSet1(int figura, int count, int maximum, std::initializer_list<int> places = {});
+    void nextSet2(int kind, int count, int maximum, int figura);
 };
 
 // The program's language for what follows, as --lingua chooses it; tests start in Italian.
@@ -92,6 +106,8 @@ void sendKey(QWidget* window, QEvent::Type type, Qt::Key key, const QString& tex
              Qt::KeyboardModifiers modifiers = {});
 // A press and its release.
 void type(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+// Each key pressed and released in turn: a way through the screens by keyboard.
+void type(QWidget* window, std::initializer_list<Qt::Key> keys);
 
 // The ways a window system reports one repeat of a held key.
 enum class Repeat {
@@ -106,6 +122,15 @@ void hold(QWidget* window, Qt::Key key, int repeats, Qt::KeyboardModifiers modif
 void mouseDown(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
 void mouseUp(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
 void click(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
+
+// In either exercise: "Conta" pressed the given number of times, then "Verifica", by mouse.
+template <class Esercizio>
+void answer(Esercizio& f, int contaPresses)
+{
+    for (int i = 0; i < contaPresses; ++i)
+        click(*f.Option1[Esercizio::Conta]);
+    click(*f.Option1[Esercizio::Verifica]);
+}
 
 QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
