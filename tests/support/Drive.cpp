@@ -45,9 +45,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         return;
     testlibHandler(type, context, message);
 }
-} // namespace
 
-namespace {
 bool languageChosen = false;
 } // namespace
 
@@ -272,19 +270,10 @@ void type(QWidget* window, std::initializer_list<Qt::Key> keys)
 void repeat(QWidget* window, Qt::Key k, Repeat how, Qt::KeyboardModifiers modifiers)
 {
     eventTime += 40;
-    switch (how) {
-    case Repeat::Flagged:
-        key(window, QEvent::KeyRelease, k, modifiers, true, eventTime);
-        key(window, QEvent::KeyPress, k, modifiers, true, eventTime);
-        break;
-    case Repeat::Unflagged:
-        key(window, QEvent::KeyRelease, k, modifiers, false, eventTime);
-        key(window, QEvent::KeyPress, k, modifiers, false, eventTime);
-        break;
-    case Repeat::PressOnly:
-        key(window, QEvent::KeyPress, k, modifiers, false, eventTime);
-        break;
-    }
+    const bool flagged = how == Repeat::Flagged;
+    if (how != Repeat::PressOnly)
+        key(window, QEvent::KeyRelease, k, modifiers, flagged, eventTime);
+    key(window, QEvent::KeyPress, k, modifiers, flagged, eventTime);
 }
 
 void hold(QWidget* window, Qt::Key k, int repeats, Qt::KeyboardModifiers modifiers)
