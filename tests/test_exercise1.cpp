@@ -14,24 +14,6 @@ namespace {
 
 enum { Ricomincia = 0, Conta = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 
-// Places 21 to 23 stay visible but never get a picture: they show nothing.
-int visibleSymbols(frmOperativo1& f)
-{
-    int n = 0;
-    for (int k = 0; k <= 23; ++k)
-        n += f.Image1[k]->isVisible() && !f.Image1[k]->picture().isNull();
-    return n;
-}
-
-QList<int> visibleObjects(frmOperativo1& f)
-{
-    QList<int> places;
-    for (int k = 0; k <= 23; ++k)
-        if (f.Image2[k]->isVisible())
-            places << k;
-    return places;
-}
-
 QString caption(tk::Label* label) { return label->caption(); }
 
 // Opens exercise 1 on a scripted set of picture 3, symbols of kind 2; the clock stands at 10:00.
@@ -54,11 +36,11 @@ private slots:
         frmOperativo1& f = open(t, 10, 4, {5, 9, 1, 23});
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("Dall'insieme ai simboli grafici"));
         QVERIFY(!t->frmInizio().isVisible());
-        QCOMPARE(visibleObjects(f), QList<int>({1, 5, 9, 23}));
+        QCOMPARE(objectPlaces(f), QList<int>({1, 5, 9, 23}));
         QCOMPARE(f.stato().numeroOggetti, 4);
         QCOMPARE(f.stato().tipoSimbolo, 2);
         QCOMPARE(f.stato().figura, 3);
-        QCOMPARE(visibleSymbols(f), 0);
+        QCOMPARE(shown(f), 0);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
         for (tk::Label* l : std::initializer_list<tk::Label*>{f.pannello.lblRisEsatte, f.pannello.lblRisErrate, f.pannello.LblTempoParziale,
                              f.pannello.LblTempoTotale, f.pannello.LblEsito})
@@ -87,14 +69,14 @@ private slots:
                 f.genera();
                 const StatoEsercizio1& s = f.stato();
                 QVERIFY(s.numeroOggetti >= 1 && s.numeroOggetti <= maximum);
-                const QList<int> shown = visibleObjects(f);
-                QCOMPARE(shown.size(), int(s.numeroOggetti));
-                QVERIFY(!shown.contains(0));
+                const QList<int> visible = objectPlaces(f);
+                QCOMPARE(visible.size(), int(s.numeroOggetti));
+                QVERIFY(!visible.contains(0));
                 const std::set<int> places(s.posizioni.begin() + 1, s.posizioni.begin() + 1 + s.numeroOggetti);
                 QCOMPARE(int(places.size()), int(s.numeroOggetti));
-                QCOMPARE(std::set<int>(shown.begin(), shown.end()), places);
+                QCOMPARE(std::set<int>(visible.begin(), visible.end()), places);
                 const qint64 picture = t->frmFigure().Image3(s.figura).cacheKey();
-                for (int k : shown)
+                for (int k : visible)
                     QCOMPARE(f.Image2[k]->picture().cacheKey(), picture);
                 counts.insert(s.numeroOggetti);
                 figures.insert(s.figura);
@@ -109,7 +91,7 @@ private slots:
     {
         TestProgram t;
         frmOperativo1& f = open(t, 5, 3, {7, 7, 2, 7, 2, 11});
-        QCOMPARE(visibleObjects(f), QList<int>({2, 7, 11}));
+        QCOMPARE(objectPlaces(f), QList<int>({2, 7, 11}));
         QCOMPARE(f.stato().estrazioni[3], 11);
         QCOMPARE(f.stato().estrazioni[0], 0);
     }
@@ -142,10 +124,10 @@ private slots:
         frmOperativo1& f = open(t, 10, 7, {1, 2, 3, 4, 5, 6, 7});
         for (int i = 0; i < 7; ++i)
             click(*f.Image2[1 + i % 2]);  // the same object twice counts twice
-        QCOMPARE(visibleSymbols(f), 7);
+        QCOMPARE(shown(f), 7);
         QVERIFY(!f.Option1[Verifica]->isEnabled());
         answer(f, 1);
-        QCOMPARE(visibleSymbols(f), 8);
+        QCOMPARE(shown(f), 8);
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
         // After the check, clicks still add symbols without touching the score.
         click(*f.Image2[3]);
@@ -153,7 +135,7 @@ private slots:
         QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
 
         t.nextSet1(3, 7, 10, {1, 2, 3, 4, 5, 6, 7});
-        QCOMPARE(visibleSymbols(f), 0);
+        QCOMPARE(shown(f), 0);
         for (int i = 0; i < 6; ++i)
             click(*f.Image2[4]);
         answer(f, 1);
@@ -170,7 +152,7 @@ private slots:
             if (i <= 20)
                 QVERIFY(f.Image1[i]->isVisible());
         }
-        QCOMPARE(visibleSymbols(f), 20);
+        QCOMPARE(shown(f), 20);
         QVERIFY(!f.Image1[0]->isVisible());
         QCOMPARE(f.stato().simboliInseriti, 21);
         click(*f.Option1[Verifica]);
@@ -187,7 +169,7 @@ private slots:
         click(*f.Option1[Conta]);
         click(*f.Option1[Conta]);
         click(*f.Option1[Ricomincia]);
-        QCOMPARE(visibleSymbols(f), 0);
+        QCOMPARE(shown(f), 0);
         QCOMPARE(f.stato().simboliInseriti, 0);
         QVERIFY(f.Option1[Verifica]->isEnabled());
         click(*f.Option1[Verifica]);
@@ -391,7 +373,7 @@ private slots:
         for (int i = 0; i < 32800; ++i)
             f.eseguiComando(Conta);
         QCOMPARE(f.stato().simboliInseriti, 32767);
-        QCOMPARE(visibleSymbols(f), 20);
+        QCOMPARE(shown(f), 20);
         for (int i = 0; i < 32800; ++i) {
             f.eseguiComando(Verifica);
             f.eseguiComando(Avanti);

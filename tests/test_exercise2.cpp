@@ -19,22 +19,6 @@ FrmOperativo2& open(TestProgram& t, int maximum, int kind, int count, int figura
     return t.openExercise2(maximum, kind, count, figura);
 }
 
-QStringList symbols(FrmOperativo2& f)
-{
-    QStringList shown;
-    for (int k = 1; k <= 20; ++k)
-        shown << f.Label2[k]->caption();
-    return shown;
-}
-
-int figuresShown(FrmOperativo2& f)
-{
-    int n = 0;
-    for (int k = 0; k <= 23; ++k)
-        n += f.Image2[k]->isVisible() && !f.Image2[k]->picture().isNull();
-    return n;
-}
-
 QString caption(tk::Label* label) { return label->caption(); }
 
 } // namespace
@@ -53,7 +37,7 @@ private slots:
         for (int k = 0; k < 6; ++k)
             expected[k] = QStringLiteral(">");
         QCOMPARE(symbols(f), expected);
-        QCOMPARE(figuresShown(f), 0);
+        QCOMPARE(shown(f), 0);
         QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
         QCOMPARE(f.Option1[Conta]->backColor(), QColor(255, 192, 128));
@@ -121,7 +105,7 @@ private slots:
         QCOMPARE(symbols(f).count(QStringLiteral("+")), 20);
         for (int i = 0; i < 21; ++i)
             click(*f.Option1[Conta]);
-        QCOMPARE(figuresShown(f), 20);
+        QCOMPARE(shown(f), 20);
         QVERIFY(f.Image2[0]->picture().isNull());
         QCOMPARE(f.stato().oggettiInseriti, 21);
         click(*f.Option1[Verifica]);
@@ -139,7 +123,7 @@ private slots:
         QCOMPARE(caption(f.pannello.LblEsito), QString());
         click(*f.Option1[Conta]);
         click(*f.Option1[Ricomincia]);
-        QCOMPARE(figuresShown(f), 0);
+        QCOMPARE(shown(f), 0);
         QCOMPARE(f.stato().oggettiInseriti, 0);
         QVERIFY(f.Option1[Verifica]->isEnabled());
         click(*f.Option1[Verifica]);
@@ -262,7 +246,7 @@ private slots:
         for (int i = 0; i < 32800; ++i)
             f.eseguiComando(Conta);
         QCOMPARE(f.stato().oggettiInseriti, 32767);
-        QCOMPARE(figuresShown(f), 20);
+        QCOMPARE(shown(f), 20);
         for (int i = 0; i < 32800; ++i) {
             f.eseguiComando(Verifica);
             f.eseguiComando(Avanti);

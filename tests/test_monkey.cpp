@@ -104,12 +104,9 @@ void Monkey::startProgram()
 Qt::KeyboardModifiers Monkey::modifiers()
 {
     Qt::KeyboardModifiers m;
-    if (chance(8))
-        m |= Qt::ShiftModifier;
-    if (chance(5))
-        m |= Qt::ControlModifier;
-    if (chance(5))
-        m |= Qt::AltModifier;
+    for (auto [modifier, percent] : {std::pair(Qt::ShiftModifier, 8), {Qt::ControlModifier, 5}, {Qt::AltModifier, 5}})
+        if (chance(percent))
+            m |= modifier;
     return m;
 }
 
@@ -296,27 +293,18 @@ void Monkey::check()
     if (form == &p.operativo1()) {
         frmOperativo1& f = p.operativo1();
         const StatoEsercizio1& s = f.stato();
-        QList<int> places;
-        for (int k = 0; k <= 23; ++k)
-            if (f.Image2[k]->isVisible())
-                places << k;
+        const QList<int> places = objectPlaces(f);
         if (places.size() != s.numeroOggetti || s.numeroOggetti < 1 || s.numeroOggetti > g.NumeroMassimo
             || places.contains(0))
             fail(QStringLiteral("exercise 1 shows %1 objects for %2").arg(places.size()).arg(s.numeroOggetti));
-        int symbols = 0;
-        for (int k = 0; k <= 23; ++k)
-            symbols += f.Image1[k]->isVisible() && !f.Image1[k]->picture().isNull();
+        const int symbols = shown(f);
         if (symbols != std::min<int>(s.simboliInseriti, 20))
             fail(QStringLiteral("exercise 1 shows %1 symbols for %2").arg(symbols).arg(s.simboliInseriti));
         results(f.pannello);
     } else if (form == &p.operativo2()) {
         FrmOperativo2& f = p.operativo2();
         const StatoEsercizio2& s = f.stato();
-        int symbols = 0, figures = 0;
-        for (int k = 1; k <= 20; ++k)
-            symbols += !f.Label2[k]->caption().isEmpty();
-        for (int k = 0; k <= 23; ++k)
-            figures += f.Image2[k]->isVisible() && !f.Image2[k]->picture().isNull();
+        const int symbols = 20 - int(drive::symbols(f).count(QString())), figures = shown(f);
         if (symbols != s.numeroSimboli || s.numeroSimboli < 1 || s.numeroSimboli > g.NumeroMassimo)
             fail(QStringLiteral("exercise 2 shows %1 symbols for %2").arg(symbols).arg(s.numeroSimboli));
         if (figures != std::min<int>(s.oggettiInseriti, 20))

@@ -104,7 +104,7 @@ void TestProgram::openExercise(int exercise, int maximum)
 {
     choose(exercise, maximum);
     click(*program->frmInizio().Option3[0]);
-    tk::Form& form = exercise == 1 ? static_cast<tk::Form&>(program->operativo1()) : program->operativo2();
+    tk::Form& form = this->exercise(exercise);
     QVERIFY(form.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(form.window()));
 }
@@ -158,6 +158,44 @@ QWidget* TestProgram::visibleWindow() const
         if (w->isVisible())
             return w;
     return nullptr;
+}
+
+FinestraEsercizio& TestProgram::exercise(int n)
+{
+    return n == 1 ? static_cast<FinestraEsercizio&>(program->operativo1()) : program->operativo2();
+}
+
+int shown(frmOperativo1& f)
+{
+    int n = 0;
+    for (int k = 0; k <= 23; ++k)
+        n += f.Image1[k]->isVisible() && !f.Image1[k]->picture().isNull();
+    return n;
+}
+
+int shown(FrmOperativo2& f)
+{
+    int n = 0;
+    for (int k = 0; k <= 23; ++k)
+        n += f.Image2[k]->isVisible() && !f.Image2[k]->picture().isNull();
+    return n;
+}
+
+QList<int> objectPlaces(frmOperativo1& f)
+{
+    QList<int> places;
+    for (int k = 0; k <= 23; ++k)
+        if (f.Image2[k]->isVisible())
+            places << k;
+    return places;
+}
+
+QStringList symbols(FrmOperativo2& f)
+{
+    QStringList shown;
+    for (int k = 1; k <= 20; ++k)
+        shown << f.Label2[k]->caption();
+    return shown;
 }
 
 void settle()

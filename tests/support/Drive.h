@@ -73,6 +73,8 @@ struct TestProgram {
     void openCurtain();
     // The window the program shows now.
     QWidget* visibleWindow() const;
+    // Exercise 1's or exercise 2's window.
+    FinestraEsercizio& exercise(int n);
     // From the start screen, by mouse: the exercise (1 or 2) and the range (5, 10 or 20).
     void choose(int exercise, int maximum);
     // The same, then "Vai".
@@ -133,5 +135,13 @@ void answer(Esercizio& f, int contaPresses)
 }
 
 QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers);
+
+// How many of the things the child has added show in either exercise, exercise 1's symbols or
+// exercise 2's figures (exercise 1's places 21 to 23 stay visible but never get a picture).
+int shown(frmOperativo1& f);
+int shown(FrmOperativo2& f);
+// What the child counts: the places of exercise 1's objects, exercise 2's symbol places 1 to 20.
+QList<int> objectPlaces(frmOperativo1& f);
+QStringList symbols(FrmOperativo2& f);
 
 } // namespace drive
