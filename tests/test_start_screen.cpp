@@ -10,40 +10,23 @@ namespace {
 
 const QColor idle(255, 192, 255), chosen(255, 0, 0), focusColour(255, 192, 128), restColour(255, 224, 192);
 
-// Everything a key could change on the start screen, to tell "nothing happened".
-struct Snapshot {
-    QString focus;
-    bool frame1, frame2, frame3;
-    int tipo, massimo;
-    std::optional<qint16> minimo;
-    QString label2, label6;
-    QList<QColor> markers;
-    QList<bool> selected;
-    QList<bool> guards;
-    QList<QColor> faces;
-    bool operator==(const Snapshot&) const = default;
-};
-
-QString describe(const tk::Control* c)
-{
-    return c ? QStringLiteral("%1(%2)").arg(c->name()).arg(c->index()) : QStringLiteral("none");
-}
-
-Snapshot snapshot(Programma& p)
+// Everything a key could change on the start screen, written out, to tell "nothing happened".
+QString snapshot(Programma& p)
 {
     FrmInizio& f = p.frmInizio();
-    Snapshot s{describe(f.window()->focusedControl()), f.Frame1->isEnabled(), f.Frame2->isEnabled(),
-               f.Frame3->isEnabled(), p.globali.TipoEsercizio, p.globali.NumeroMassimo, p.globali.NumeroMinimo,
-               f.Label2->caption(), f.Label6->caption(), {}, {}, {}, {}};
+    const tk::Control* focus = f.window()->focusedControl();
+    QString s;
+    QDebug(&s) << (focus ? QStringLiteral("%1(%2)").arg(focus->name()).arg(focus->index()) : QStringLiteral("none"))
+               << f.Frame1->isEnabled() << f.Frame2->isEnabled() << f.Frame3->isEnabled()
+               << int(p.globali.TipoEsercizio) << p.globali.NumeroMassimo << p.globali.NumeroMinimo.has_value()
+               << p.globali.NumeroMinimo.value_or(0) << f.Label2->caption() << f.Label6->caption();
     for (int k = 0; k <= 4; ++k)
-        s.markers << f.Label3[k]->backColor();
+        QDebug(&s) << f.Label3[k]->backColor();
     for (const auto* row : {&f.Option1, &f.Option2, &f.Option3})
-        for (int i = row->lowerBound(); i <= row->upperBound(); ++i) {
-            s.selected << (*row)[i]->isSelected();
-            s.faces << (*row)[i]->backColor();
-        }
+        for (int i = row->lowerBound(); i <= row->upperBound(); ++i)
+            QDebug(&s) << (*row)[i]->isSelected() << (*row)[i]->backColor();
     for (int r = 1; r <= 3; ++r)
-        s.guards << f.riga(r).tastoPremuto << f.riga(r).spazioPremuto;
+        QDebug(&s) << f.riga(r).tastoPremuto << f.riga(r).spazioPremuto;
     return s;
 }
 
@@ -63,13 +46,7 @@ class StartScreen : public QObject {
         return !QTest::currentTestFailed();
     }
 
-    // The program, its start screen, and the window the keys go to.
-    struct Screen {
-        TestProgram& t;
-        FrmInizio& f;
-        QWidget* w;
-    };
-    Screen screen() { return {*program_, (*program_)->frmInizio(), (*program_)->frmInizio().window()}; }
+    Screen<FrmInizio> screen() { return {*program_, (*program_)->frmInizio()}; }
 
 private slots:
     void init() { restart(); }  // a failed start fails the test before its body runs
@@ -131,15 +108,13 @@ private slots:
         QCOMPARE(w->focusWidget(), f.Option1[1]->widget());
         QCOMPARE(f.Option1[1]->backColor(), focusColour);
         QCOMPARE(f.Option1[0]->backColor(), restColour);
-        type(w, Qt::Key_1);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
+        walkFocus(f.window(), {{Qt::Key_1, f.Option1[0]}});
         type(w, Qt::Key_Return);
         QCOMPARE(t->globali.TipoEsercizio, 1);
         QCOMPARE(f.Label2->caption(), QStringLiteral("Dall'insieme ai simboli grafici"));
         QCOMPARE(f.window()->focusedControl(), f.Option2[0]);
 
-        type(w, Qt::Key_2);
-        QCOMPARE(f.window()->focusedControl(), f.Option2[1]);
+        walkFocus(f.window(), {{Qt::Key_2, f.Option2[1]}});
         type(w, Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter is Enter too
         QCOMPARE(t->globali.NumeroMassimo, 10);
         QCOMPARE(t->globali.NumeroMinimo, std::optional<qint16>(1));
@@ -175,8 +150,7 @@ private slots:
         auto [t, f, w] = screen();
         hold(w, Qt::Key_Space, 10);
         QCOMPARE(f.window()->focusedControl(), f.Option1[1]);
-        type(w, Qt::Key_Space);  // the last key wraps to the first
-        QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
+        walkFocus(f.window(), {{Qt::Key_Space, f.Option1[0]}});  // the last key wraps to the first
         QVERIFY(!f.Option1[0]->isSelected() && !f.Option1[1]->isSelected());
     }
 
@@ -184,15 +158,9 @@ private slots:
     void spaceWalksAndWraps()
     {
         auto [t, f, w] = screen();
-        type(w, Qt::Key_Return);
-        for (int expected : {1, 2, 0}) {
-            type(w, Qt::Key_Space);
-            QCOMPARE(f.window()->focusedControl(), f.Option2[expected]);
-        }
-        type(w, Qt::Key_Return);
-        for (int expected : {1, 2, 0}) {
-            type(w, Qt::Key_Space);
-            QCOMPARE(f.window()->focusedControl(), f.Option3[expected]);
+        for (const auto* row : {&f.Option2, &f.Option3}) {
+            type(w, Qt::Key_Return);
+            walkFocus(f.window(), {{Qt::Key_Space, (*row)[1]}, {Qt::Key_Space, (*row)[2]}, {Qt::Key_Space, (*row)[0]}});
         }
     }
 
@@ -234,8 +202,7 @@ private slots:
         type(w, {Qt::Key_2, Qt::Key_Return});  // ...then Reimposta by Enter keeps them
         QCOMPARE(f.Label3[1]->backColor(), chosen);
         QCOMPARE(f.Label3[3]->backColor(), chosen);
-        type(w, Qt::Key_Tab);  // from "Reimposta", which kept the focus, back to row 1
-        QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
+        walkFocus(f.window(), {{Qt::Key_Tab, f.Option1[0]}});  // from "Reimposta", which kept the focus, back to row 1
         // a new keyboard choice of the other exercise leaves the bar of the mouse choice
         type(w, Qt::Key_Return);
         QCOMPARE(t->globali.TipoEsercizio, 1);
@@ -269,8 +236,7 @@ private slots:
         type(w, Qt::Key_Return);
         QVERIFY(t->inEsecuzione());
         QCOMPARE(f.window()->focusedControl(), f.Option3[1]);
-        type(w, Qt::Key_3);  // on row 3 it would lead to "Esci"
-        QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
+        walkFocus(f.window(), {{Qt::Key_3, f.Option1[0]}});  // on row 3 it would lead to "Esci"
         QCOMPARE(f.Option3[1]->backColor(), restColour);
     }
 
@@ -287,14 +253,12 @@ private slots:
         type(w, Qt::Key_2);  // ignored: the stale guard
         QCOMPARE(f.window()->focusedControl(), f.Option1[0]);
         QVERIFY(!f.riga(1).tastoPremuto);
-        type(w, Qt::Key_2);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[1]);
+        walkFocus(f.window(), {{Qt::Key_2, f.Option1[1]}});
         // Activate clears it too: a trip to an exercise and back.
         type(w, {Qt::Key_Return, Qt::Key_Return, Qt::Key_Return});
         t->operativo2().window()->close();
         QVERIFY(!f.riga(1).tastoPremuto);
-        type(w, Qt::Key_2);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[1]);
+        walkFocus(f.window(), {{Qt::Key_2, f.Option1[1]}});
     }
 
     // A digit's guard on the next row is undone by a mouse release on the row.
@@ -397,10 +361,9 @@ private slots:
     void otherKeysDoNothing()
     {
         QList<Qt::Key> keys;
-        for (int k = Qt::Key_A; k <= Qt::Key_Z; ++k)
-            keys << Qt::Key(k);
-        for (int k = Qt::Key_F1; k <= Qt::Key_F12; ++k)
-            keys << Qt::Key(k);
+        for (auto [from, to] : {std::pair(Qt::Key_A, Qt::Key_Z), {Qt::Key_F1, Qt::Key_F12}})
+            for (int k = from; k <= to; ++k)
+                keys << Qt::Key(k);
         keys << Qt::Key_Left << Qt::Key_Right << Qt::Key_Up << Qt::Key_Down << Qt::Key_Home << Qt::Key_End
              << Qt::Key_PageUp << Qt::Key_PageDown << Qt::Key_Escape << Qt::Key_Backspace << Qt::Key_Delete
              << Qt::Key_Insert << Qt::Key_Plus << Qt::Key_Minus << Qt::Key_Period << Qt::Key_Comma
@@ -409,7 +372,7 @@ private slots:
                                                      Qt::AltModifier};
         auto [t, f, w] = screen();
         auto tryAll = [&](const QList<Qt::Key>& extra) {
-            const Snapshot before = snapshot(*t);
+            const QString before = snapshot(*t);
             for (Qt::Key key : keys + extra)
                 for (Qt::KeyboardModifiers m : modifiers) {
                     type(w, key, m);
@@ -418,11 +381,10 @@ private slots:
                                              .arg(key, 0, 16).arg(int(m), 0, 16)));
                 }
         };
-        QList<Qt::Key> keypad;
         // Step 1: digits 0 and 3 to 9 too (row 1 takes only 1 and 2).
         tryAll({Qt::Key_0, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9});
         // The keypad's digits are not taken on this window.
-        const Snapshot before = snapshot(*t);
+        const QString before = snapshot(*t);
         for (int k = Qt::Key_0; k <= Qt::Key_9; ++k)
             type(w, Qt::Key(k), Qt::KeypadModifier);
         QVERIFY(snapshot(*t) == before);

@@ -358,4 +358,20 @@ void click(tk::Control& control, Qt::MouseButton button)
     releaseAt(widget, global, button);
 }
 
+void click(std::initializer_list<tk::Control*> controls)
+{
+    for (tk::Control* c : controls)
+        click(*c);
+}
+
+void walkFocus(tk::Window* window, std::initializer_list<FocusStep> steps)
+{
+    int i = 0;
+    for (const FocusStep& step : steps) {
+        const Row row(i++, QStringLiteral(", the key to %1(%2)").arg(step.focus->name()).arg(step.focus->index()));
+        type(window, step.key, step.modifiers);
+        QCOMPARE(window->focusedControl(), step.focus);
+    }
+}
+
 } // namespace drive

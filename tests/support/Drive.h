@@ -92,6 +92,16 @@ struct TestProgram {
     void nextSet2(int kind, int count, int maximum, int figura);
 };
 
+// A program, the form of one of its windows, and that window, where keys go: for
+// `auto [t, f, w] = ...` in a test.
+template <class Form>
+struct Screen {
+    Screen(TestProgram& program, Form& form) : t(program), f(form), w(form.window()) {}
+    TestProgram& t;
+    Form& f;
+    QWidget* w;
+};
+
 // The program's language for what follows, as --lingua chooses it; tests start in Italian.
 void useLanguage(const QString& code);
 
@@ -124,6 +134,17 @@ void hold(QWidget* window, Qt::Key key, int repeats, Qt::KeyboardModifiers modif
 void mouseDown(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
 void mouseUp(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
 void click(tk::Control& control, Qt::MouseButton button = Qt::LeftButton);
+// Each clicked in turn with the left button.
+void click(std::initializer_list<tk::Control*> controls);
+
+// A key typed, and the control that must hold the focus of the window after it.
+struct FocusStep {
+    Qt::Key key;
+    tk::Control* focus;
+    Qt::KeyboardModifiers modifiers = {};
+};
+// The steps in turn; a failure names the step.
+void walkFocus(tk::Window* window, std::initializer_list<FocusStep> steps);
 
 // In either exercise: "Conta" pressed the given number of times, then "Verifica", by mouse.
 template <class Esercizio>
@@ -143,5 +164,23 @@ int shown(FrmOperativo2& f);
 // What the child counts: the places of exercise 1's objects, exercise 2's symbol places 1 to 20.
 QList<int> objectPlaces(frmOperativo1& f);
 QStringList symbols(FrmOperativo2& f);
+
+// Names in the log the row of a table a loop is on, should a check fail in it: QtTest tells only
+// the line of the check.
+class Row {
+public:
+    explicit Row(int index, const QString& what = {})
+        : index_(index), what_(what), failedBefore_(QTest::currentTestFailed()) {}
+    ~Row()
+    {
+        if (!failedBefore_ && QTest::currentTestFailed())
+            qWarning("the failure above came in row %d of the table%s", index_, qPrintable(what_));
+    }
+
+private:
+    int index_;
+    QString what_;
+    bool failedBefore_;
+};
 
 } // namespace drive
