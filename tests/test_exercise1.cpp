@@ -16,24 +16,33 @@ enum { Ricomincia = 0, Conta = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 
 QString caption(tk::Label* label) { return label->caption(); }
 
-// Opens exercise 1 on a scripted set of picture 3, symbols of kind 2; the clock stands at 10:00.
-frmOperativo1& open(TestProgram& t, int maximum, int count, std::initializer_list<int> places = {})
-{
-    t.start();
-    return t.openExercise1(maximum, 2, 3, count, places);
-}
-
 } // namespace
 
 class Exercise1 : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TestProgram> program_;
+
+    // A new program, the last one gone first, with exercise 1 open on a scripted set of picture 3,
+    // symbols of kind 2; the clock stands at 10:00 unless told.
+    Screen<frmOperativo1> open(int maximum, int count, std::initializer_list<int> places = {},
+                               float now = FakeClock().now)
+    {
+        program_.reset();
+        program_ = std::make_unique<TestProgram>();
+        program_->clock.now = now;
+        program_->start();
+        frmOperativo1& f = program_->openExercise1(maximum, 2, 3, count, places);
+        return {*program_, f};
+    }
+
 private slots:
+    void cleanup() { program_.reset(); }
+
     // The window as loaded: title, empty answer, the first set shown, "Conta" focused, keys for answering.
     void opensReadyToAnswer()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 10, 4, {5, 9, 1, 23});
+        auto [t, f, w] = open(10, 4, {5, 9, 1, 23});
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("Dall'insieme ai simboli grafici"));
         QVERIFY(!t->frmInizio().isVisible());
         QCOMPARE(objectPlaces(f), QList<int>({1, 5, 9, 23}));
@@ -61,8 +70,7 @@ private slots:
     void setsStayWithinTheRange()
     {
         for (int maximum : {5, 10, 20}) {
-            TestProgram t;
-            frmOperativo1& f = open(t, maximum, 1);
+            auto [t, f, w] = open(maximum, 1);
             std::set<int> counts, figures;
             for (int round = 0; round < 1500; ++round) {
                 t.clock.advance(1.37f);
@@ -89,8 +97,7 @@ private slots:
     // A place drawn twice is drawn again for the same object.
     void repeatedPlacesAreDrawnAgain()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 5, 3, {7, 7, 2, 7, 2, 11});
+        auto [t, f, w] = open(5, 3, {7, 7, 2, 7, 2, 11});
         QCOMPARE(objectPlaces(f), QList<int>({2, 7, 11}));
         QCOMPARE(f.stato().estrazioni[3], 11);
         QCOMPARE(f.stato().estrazioni[0], 0);
@@ -99,8 +106,7 @@ private slots:
     // Only equality is right: one symbol more or less is wrong. The counters show plain numbers.
     void exactlyAsManySymbolsIsRight()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 10, 4);
+        auto [t, f, w] = open(10, 4);
         answer(f, 4);
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
         QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
@@ -120,8 +126,7 @@ private slots:
     // and one "Conta" is wrong, six clicks and one "Conta" right.
     void clicksOnObjectsCountWithoutEnablingTheCheck()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 10, 7, {1, 2, 3, 4, 5, 6, 7});
+        auto [t, f, w] = open(10, 7, {1, 2, 3, 4, 5, 6, 7});
         for (int i = 0; i < 7; ++i)
             click(*f.Image2[1 + i % 2]);  // the same object twice counts twice
         QCOMPARE(shown(f), 7);
@@ -145,8 +150,7 @@ private slots:
     // Symbols fill places 1 to 20 in order; the 21st is counted but not shown.
     void twentyFirstSymbolIsCountedNotShown()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 20, 20);
+        auto [t, f, w] = open(20, 20);
         for (int i = 1; i <= 21; ++i) {
             click(*f.Option1[Conta]);
             if (i <= 20)
@@ -162,13 +166,10 @@ private slots:
     // "Ricomincia" hides the symbols and sets the answer to 0, but leaves "Verifica" enabled.
     void restartKeepsTheCheckAvailable()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 5, 1);
+        auto [t, f, w] = open(5, 1);
         answer(f, 0);  // "Verifica" is not available yet: nothing happens
         QCOMPARE(caption(f.pannello.LblEsito), QString());
-        click(*f.Option1[Conta]);
-        click(*f.Option1[Conta]);
-        click(*f.Option1[Ricomincia]);
+        click({f.Option1[Conta], f.Option1[Conta], f.Option1[Ricomincia]});
         QCOMPARE(shown(f), 0);
         QCOMPARE(f.stato().simboliInseriti, 0);
         QVERIFY(f.Option1[Verifica]->isEnabled());
@@ -180,36 +181,29 @@ private slots:
     // 999 seconds on while the state keeps counting; "Avanti" empties the answer time only.
     void answerTimes()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 5, 1);
-        t.clock.advance(0.9f);
-        answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 0"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 0"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
-
-        t.clock.advance(30);  // between the check and "Avanti": not counted
-        t.nextSet1(3, 1, 5);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QString());
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 0"));
-        t.clock.advance(12.6f);
-        answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 12"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 12"));
-
-        t.nextSet1(3, 1, 5);
-        t.clock.advance(999.2f);
-        answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral("999"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral("999"));
-        QCOMPARE(f.risultati().secondiParziali, 999.0f);
-        QCOMPARE(f.risultati().secondiTotali.value(), 1011.0f);
-
-        t.nextSet1(3, 1, 5);
-        t.clock.advance(3.5f);
-        answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 3"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral("999"));
+        auto [t, f, w] = open(5, 1);
+        struct {
+            float pause, seconds;  // between the last check and "Avanti" (not counted), then to the answer
+            const char *parziale, *totale;
+            float secondi, secondiTotali;  // as counted
+        } const rounds[] = {{0, 0.9f, " 0", " 0", 0, 0}, {30, 12.6f, " 12", " 12", 12, 12},
+                            {0, 999.2f, "999", "999", 999, 1011}, {0, 3.5f, " 3", "999", 3, 1014}};
+        for (int i = 0; i < 4; ++i) {
+            const Row row(i);
+            if (i > 0) {
+                t.clock.advance(rounds[i].pause);
+                t.nextSet1(3, 1, 5);
+                QCOMPARE(caption(f.pannello.LblTempoParziale), QString());
+                QCOMPARE(caption(f.pannello.LblTempoTotale), QString::fromLatin1(rounds[i - 1].totale));
+            }
+            t.clock.advance(rounds[i].seconds);
+            answer(f, 1);
+            QCOMPARE(caption(f.pannello.LblTempoParziale), QString::fromLatin1(rounds[i].parziale));
+            QCOMPARE(caption(f.pannello.LblTempoTotale), QString::fromLatin1(rounds[i].totale));
+            QCOMPARE(caption(f.pannello.lblRisEsatte), QString::number(i + 1));
+            QCOMPARE(f.risultati().secondiParziali, rounds[i].secondi);
+            QCOMPARE(f.risultati().secondiTotali.value(), rounds[i].secondiTotali);
+        }
         QCOMPARE(f.risultati().testoTotale, QStringLiteral(" 1014"));
     }
 
@@ -217,36 +211,30 @@ private slots:
     // daylight-saving change) or forward an hour change neither the answer nor the total.
     void answerTimesIgnoreClockChanges()
     {
-        TestProgram t;
-        t.clock.now = 86395.5f;
-        frmOperativo1& f = open(t, 5, 1);
-        t.clock.advance(8.5f);
-        QCOMPARE(t.clock.now, 4.0f);
-        answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 8"));
-
-        t.nextSet1(3, 1, 5);
-        t.clock.advance(10);
-        t.clock.now -= 3600;
-        answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 10"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 18"));
-
-        t.nextSet1(3, 1, 5);
-        t.clock.advance(5);
-        t.clock.now += 3600;
-        answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 5"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 23"));
+        auto [t, f, w] = open(5, 1, {}, 86395.5f);
+        // {seconds to the answer, the time of day put back or forward meanwhile, answer time, total}
+        const std::tuple<float, float, const char*, const char*> rounds[] = {
+            {8.5f, 0, " 8", " 8"}, {10, -3600, " 10", " 18"}, {5, 3600, " 5", " 23"}};
+        for (int i = 0; i < 3; ++i) {
+            const Row row(i);
+            const auto [seconds, shift, parziale, totale] = rounds[i];
+            if (i > 0)
+                t.nextSet1(3, 1, 5);
+            t.clock.advance(seconds);
+            if (i == 0)
+                QCOMPARE(t.clock.now, 4.0f);  // past midnight
+            t.clock.now += shift;
+            answer(f, 1);
+            QCOMPARE(caption(f.pannello.LblTempoParziale), QString::fromLatin1(parziale));
+            QCOMPARE(caption(f.pannello.LblTempoTotale), QString::fromLatin1(totale));
+        }
     }
 
     // Holding Enter or the mouse button on "Conta" adds one symbol; a second press before the
     // release is ignored; a release and a new press add the next.
     void heldKeyOrButtonAddsOneSymbol()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 10, 3);
-        QWidget* w = f.window();
+        auto [t, f, w] = open(10, 3);
         hold(w, Qt::Key_Return, 15);
         QCOMPARE(f.stato().simboliInseriti, 1);
         mouseDown(*f.Option1[Conta]);
@@ -264,9 +252,7 @@ private slots:
     // moves on from "Verifica" to "Avanti".
     void afterTheCheckOnlyNextAndExit()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 10, 3);
-        QWidget* w = f.window();
+        auto [t, f, w] = open(10, 3);
         type(w, {Qt::Key_Return, Qt::Key_3});  // Conta, then to Verifica
         QCOMPARE(f.window()->focusedControl(), f.Option1[Verifica]);
         type(w, Qt::Key_Return);
@@ -277,16 +263,11 @@ private slots:
             click(*f.Option1[k]);
         QCOMPARE(f.stato().simboliInseriti, 1);
         QCOMPARE(f.risultati().risposteErrate, 1);
-        for (Qt::Key digit : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_6, Qt::Key_7, Qt::Key_8}) {
-            type(w, digit);
-            QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
-        }
-        type(w, Qt::Key_Space);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
-        type(w, Qt::Key_Space);  // wraps past the disabled keys
-        QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
-        type(w, Qt::Key_5, Qt::KeypadModifier);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
+        // The digits of disabled keys leave the focus; space wraps past the disabled keys.
+        tk::Control *avanti = f.Option1[Avanti], *esci = f.Option1[Esci];
+        walkFocus(f.window(), {{Qt::Key_1, avanti}, {Qt::Key_2, avanti}, {Qt::Key_3, avanti}, {Qt::Key_6, avanti},
+                               {Qt::Key_7, avanti}, {Qt::Key_8, avanti}, {Qt::Key_Space, esci}, {Qt::Key_Space, avanti},
+                               {Qt::Key_5, esci, Qt::KeypadModifier}});
         type(w, Qt::Key_4);
         t.queueSet1(3, 2, 10);
         type(w, Qt::Key_Return);
@@ -298,15 +279,10 @@ private slots:
     // either row of digits jump to an enabled key; a taken digit's guard holds back Enter.
     void keysWhileAnswering()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 10, 3);
-        QWidget* w = f.window();
-        type(w, Qt::Key_Space);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[Ricomincia]);  // Verifica, Avanti, Esci skipped
-        type(w, Qt::Key_Space);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
-        type(w, Qt::Key_1, Qt::KeypadModifier);
-        QCOMPARE(f.window()->focusedControl(), f.Option1[Ricomincia]);
+        auto [t, f, w] = open(10, 3);
+        // From "Conta", space skips "Verifica", "Avanti" and "Esci".
+        walkFocus(f.window(), {{Qt::Key_Space, f.Option1[Ricomincia]}, {Qt::Key_Space, f.Option1[Conta]},
+                               {Qt::Key_1, f.Option1[Ricomincia], Qt::KeypadModifier}});
         press(w, Qt::Key_7);
         type(w, Qt::Key_Return);
         release(w, Qt::Key_7);
@@ -323,8 +299,7 @@ private slots:
     // panel empty, and the next correct check shows the carried-over count.
     void aNewVisitKeepsTheCounts()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 5, 2);
+        auto [t, f, w] = open(5, 2);
         for (int round = 0; round < 3; ++round) {
             t.clock.advance(2);
             answer(f, 2);
@@ -368,8 +343,7 @@ private slots:
     // Counters and the exercise number stop at the largest 16-bit value instead of turning negative.
     void countersStopAtTheLargestValue()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 5, 1);
+        auto [t, f, w] = open(5, 1);
         for (int i = 0; i < 32800; ++i)
             f.eseguiComando(Conta);
         QCOMPARE(f.stato().simboliInseriti, 32767);
@@ -396,15 +370,10 @@ private slots:
     void saysTheCountsAndTheOutcome()
     {
         QFETCH(bool, screenReader);
-        TestProgram t;
-        frmOperativo1& f = open(t, 10, 2, {4, 9});
+        auto [t, f, w] = open(10, 2, {4, 9});
         t->runtime().screenReader().setActive(screenReader);
-        click(*f.Option1[Conta]);
-        click(*f.Image2[9]);
-        click(*f.Option1[Ricomincia]);
-        click(*f.Option1[Conta]);
-        click(*f.Option1[Conta]);
-        click(*f.Option1[Verifica]);
+        click({f.Option1[Conta], f.Image2[9], f.Option1[Ricomincia], f.Option1[Conta], f.Option1[Conta],
+               f.Option1[Verifica]});
         QStringList said{"uno", "due", "(stop)", "uno", "due"};
         if (!screenReader)
             said << "Esatto!";
@@ -471,8 +440,7 @@ private slots:
     // their own size from the cell's corner; the panel's tool tips; "Conta" first in tab order.
     void designLayout()
     {
-        TestProgram t;
-        frmOperativo1& f = open(t, 5, 1);
+        auto [t, f, w] = open(5, 1);
         QList<int> row4;
         QList<std::pair<double, int>> cells;
         for (int k = 0; k <= 23; ++k)

@@ -13,12 +13,6 @@ namespace {
 
 enum { Conta = 0, Ricomincia = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 
-FrmOperativo2& open(TestProgram& t, int maximum, int kind, int count, int figura)
-{
-    t.start();
-    return t.openExercise2(maximum, kind, count, figura);
-}
-
 QString caption(tk::Label* label) { return label->caption(); }
 
 } // namespace
@@ -26,12 +20,24 @@ QString caption(tk::Label* label) { return label->caption(); }
 class Exercise2 : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TestProgram> program_;
+
+    // A new program with exercise 2 open on scripted draws.
+    Screen<FrmOperativo2> open(int maximum, int kind, int count, int figura)
+    {
+        program_ = std::make_unique<TestProgram>();
+        program_->start();
+        FrmOperativo2& f = program_->openExercise2(maximum, kind, count, figura);
+        return {*program_, f};
+    }
+
 private slots:
+    void cleanup() { program_.reset(); }
+
     // Kind 3, count 6, figure 9, checked after 12.6 seconds.
     void workedExample()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 10, 3, 6, 9);
+        auto [t, f, w] = open(10, 3, 6, 9);
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("Dai simboli grafici all'insieme"));
         QStringList expected(20, QString());
         for (int k = 0; k < 6; ++k)
@@ -96,8 +102,7 @@ private slots:
     // One symbol and one "Conta" is right; 21 "Conta" on 20 symbols show 20 figures and are wrong.
     void answers()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 20, 1, 1, 2);
+        auto [t, f, w] = open(20, 1, 1, 2);
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
 
@@ -117,12 +122,10 @@ private slots:
     // "Verifica" is not available before the first "Conta", and stays so after "Ricomincia".
     void restartKeepsTheCheckAvailable()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 5, 2, 3, 4);
+        auto [t, f, w] = open(5, 2, 3, 4);
         click(*f.Option1[Verifica]);
         QCOMPARE(caption(f.pannello.LblEsito), QString());
-        click(*f.Option1[Conta]);
-        click(*f.Option1[Ricomincia]);
+        click({f.Option1[Conta], f.Option1[Ricomincia]});
         QCOMPARE(shown(f), 0);
         QCOMPARE(f.stato().oggettiInseriti, 0);
         QVERIFY(f.Option1[Verifica]->isEnabled());
@@ -134,8 +137,7 @@ private slots:
     // adds to an empty total; "Avanti" keeps the last answer's time on show.
     void timesAndCounters()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 5, 1, 2, 1);
+        auto [t, f, w] = open(5, 1, 2, 1);
         t.clock.advance(4.2f);
         answer(f, 1);
         QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 4"));
@@ -163,8 +165,7 @@ private slots:
     // adds one; each figure added says the new count, and "Ricomincia" hushes the voice.
     void pressesAndHeldKeys()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 10, 1, 5, 1);
+        auto [t, f, w] = open(10, 1, 5, 1);
         for (int i = 0; i < 3; ++i)
             mouseDown(*f.Option1[Conta], i % 2 ? Qt::RightButton : Qt::LeftButton);
         QCOMPARE(f.stato().oggettiInseriti, 3);
@@ -181,20 +182,16 @@ private slots:
     // focus leaves the disabled "Avanti" for the next available key, "Conta".
     void keysAfterTheCheck()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 10, 1, 5, 1);
-        QWidget* w = f.window();
+        auto [t, f, w] = open(10, 1, 5, 1);
         type(w, Qt::Key_Return);
         type(w, Qt::Key_3, Qt::KeypadModifier);
         type(w, Qt::Key_Return);
         QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
-        for (int expected : {Esci, Avanti, Esci}) {
-            type(w, Qt::Key_Space);
-            QCOMPARE(f.window()->focusedControl(), f.Option1[expected]);
-        }
-        type(w, Qt::Key_1);  // "Conta" is not available: the focus stays
-        QCOMPARE(f.window()->focusedControl(), f.Option1[Esci]);
+        tk::Control *avanti = f.Option1[Avanti], *esci = f.Option1[Esci];
+        // The 1 of "Conta", not available, leaves the focus where it is.
+        walkFocus(f.window(),
+                  {{Qt::Key_Space, esci}, {Qt::Key_Space, avanti}, {Qt::Key_Space, esci}, {Qt::Key_1, esci}});
         type(w, Qt::Key_4);
         t.queueSet2(2, 3, 10, 7);
         type(w, Qt::Key_Return);
@@ -208,8 +205,7 @@ private slots:
     // unchecked exercise left by the close box counts neither way.
     void theNumberRunsOnAcrossVisits()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 5, 1, 2, 1);
+        auto [t, f, w] = open(5, 1, 2, 1);
         for (int round = 0; round < 3; ++round) {
             t.clock.advance(1);
             answer(f, 2);
@@ -241,8 +237,7 @@ private slots:
     // answer counts are the shared results panel's, pinned with exercise 1).
     void countersStopAtTheLargestValue()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 5, 1, 1, 1);
+        auto [t, f, w] = open(5, 1, 1, 1);
         for (int i = 0; i < 32800; ++i)
             f.eseguiComando(Conta);
         QCOMPARE(f.stato().oggettiInseriti, 32767);
@@ -258,8 +253,7 @@ private slots:
     // The layout: twenty symbol places 1..20 (no 0), four rows of five, the results panel further right.
     void designLayout()
     {
-        TestProgram t;
-        FrmOperativo2& f = open(t, 5, 1, 1, 1);
+        auto [t, f, w] = open(5, 1, 1, 1);
         QCOMPARE(f.Label2.lowerBound(), 1);
         QCOMPARE(f.Label2.upperBound(), 20);
         QVERIFY(!f.Label2.has(0));
