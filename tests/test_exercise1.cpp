@@ -340,24 +340,6 @@ private slots:
         }
     }
 
-    // Counters and the exercise number stop at the largest 16-bit value instead of turning negative.
-    void countersStopAtTheLargestValue()
-    {
-        auto [t, f, w] = open(5, 1);
-        for (int i = 0; i < 32800; ++i)
-            f.eseguiComando(Conta);
-        QCOMPARE(f.stato().simboliInseriti, 32767);
-        QCOMPARE(shown(f), 20);
-        for (int i = 0; i < 32800; ++i) {
-            f.eseguiComando(Verifica);
-            f.eseguiComando(Avanti);
-        }
-        QCOMPARE(f.stato().numeroEsercizio, 32767);
-        QCOMPARE(f.risultati().risposteEsatte + f.risultati().risposteErrate >= 32767, true);
-        QVERIFY(f.risultati().risposteErrate > 0);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("32767"));
-    }
-
     // Aloud: each symbol added says the new count, by "Conta" or by a click on an object;
     // "Ricomincia" hushes the voice; "Verifica" says the outcome and, after a mistake, how many
     // there were. A screen reader says the outcome itself; the counts are still ours.

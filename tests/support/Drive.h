@@ -157,8 +157,10 @@ void answer(Esercizio& f, int contaPresses)
 
 QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
-// How many of the things the child has added show in either exercise, exercise 1's symbols or
-// exercise 2's figures (exercise 1's places 21 to 23 stay visible but never get a picture).
+// What the child has added in either exercise, exercise 1's symbols or exercise 2's figures: how
+// many, and how many show (exercise 1's places 21 to 23 stay visible but never get a picture).
+inline int added(frmOperativo1& f) { return f.stato().simboliInseriti; }
+inline int added(FrmOperativo2& f) { return f.stato().oggettiInseriti; }
 int shown(frmOperativo1& f);
 int shown(FrmOperativo2& f);
 // What the child counts: the places of exercise 1's objects, exercise 2's symbol places 1 to 20.
