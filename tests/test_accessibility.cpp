@@ -48,8 +48,7 @@ class Accessibility : public QObject {
 private slots:
     void startScreenKeysAreNamedButtons()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         FrmInizio& f = t->frmInizio();
         const QStringList expected{"Dall'insieme ai simboli grafici", "Dai simboli grafici all'insieme",
                                    "Fino a cinque", "Fino a dieci", "Oltre dieci", "Vai", "Reimposta", "Esci"};
@@ -76,8 +75,7 @@ private slots:
     // Press does what a mouse click does, with its marker bars; a disabled key does nothing.
     void keysArePressedAsByTheMouse()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         FrmInizio& f = t->frmInizio();
         QCOMPARE(of(*f.Option2[0])->actionInterface()->actionNames(),
                  QStringList({QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::setFocusAction()}));
@@ -99,8 +97,7 @@ private slots:
     // keys carry the outcome, until the next exercise.
     void exercise1SpeaksItsState()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         frmOperativo1& f = t.openExercise1(5, 1, 8, 4);  // four chairs, symbols "<"
         tk::Window& w = *f.window();
         QCOMPARE(QAccessible::queryAccessibleInterface(&w)->text(QAccessible::Name),
@@ -140,8 +137,7 @@ private slots:
 
     void exercise2SpeaksItsState()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         FrmOperativo2& f = t.openExercise2(10, 3, 6, 9);  // six ">", firs to build the set with
         tk::Window& w = *f.window();
         QCOMPARE(name(*w.find(QStringLiteral("Frame1"))), QStringLiteral("Simboli da contare"));

@@ -25,8 +25,7 @@ class Exercise2 : public QObject {
     // A new program with exercise 2 open on scripted draws.
     Screen<FrmOperativo2> open(int maximum, int kind, int count, int figura)
     {
-        program_ = std::make_unique<TestProgram>();
-        program_->start();
+        program_ = std::make_unique<TestProgram>(Start::Open);
         FrmOperativo2& f = program_->openExercise2(maximum, kind, count, figura);
         return {*program_, f};
     }
@@ -71,8 +70,7 @@ private slots:
     {
         const QStringList kinds{QStringLiteral("x"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("+")};
         for (int maximum : {5, 10, 20}) {
-            TestProgram t;
-            t.start();
+            TestProgram t(Start::Open);
             t.openExercise(2, maximum);
             FrmOperativo2& f = t->operativo2();
             std::set<int> counts, figures;
@@ -244,8 +242,7 @@ private slots:
     void countersStopAtTheLargestValue()
     {
         QFETCH(int, exercise);
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         auto check = [](auto& f) {
             for (int i = 0; i < 32800; ++i)
                 f.eseguiComando(f.Conta);

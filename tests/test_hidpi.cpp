@@ -66,8 +66,7 @@ private slots:
     // The windows keep their logical layout, and the pictures their logical size in their cells.
     void windowsKeepTheirLogicalLayout()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         FrmInizio& f = t->frmInizio();
         f.window()->resize(792, 588);
         QCOMPARE(f.Option1[0]->widget()->geometry(), QRect(7, 10, 213, 92));

@@ -123,8 +123,7 @@ private slots:
     // At every size, bigger or smaller than the design, every control keeps its fractions.
     void startWindowScales()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         for (QSize size : sizes) {
             resizeTo(t->frmInizio(), size);
             checkProportions(t->frmInizio(), size);
@@ -133,8 +132,7 @@ private slots:
 
     void exerciseWindowsScale()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         t.openExercise(1, 20);
         for (QSize size : sizes) {
             resizeTo(t->operativo1(), size);
@@ -166,8 +164,7 @@ private slots:
         const bool translated = language != u"it";
         useLanguage(language);
         {
-            TestProgram t;
-            t.start();
+            TestProgram t(Start::Open);
             checkTexts(t->frmInizio(), size, translated);
             for (int exercise : {1, 2}) {
                 t.openExercise(exercise, 20);
@@ -192,8 +189,7 @@ private slots:
     // The table is recorded at each load from the design layout, whatever was done before.
     void reopeningRecordsTheDesignAgain()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         t.openExercise(1, 5);
         resizeTo(t->operativo1(), QSize(333, 222));
         t->operativo1().window()->close();
@@ -210,8 +206,7 @@ private slots:
     // The timer has no geometry: its entry stays at zero and it is never moved.
     void timerKeepsZeros()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         FrmInizio& f = t->frmInizio();
         const auto& controls = f.window()->controls();
         const auto at = std::find(controls.begin(), controls.end(), f.timerTendine) - controls.begin();
@@ -226,8 +221,7 @@ private slots:
     void curtainStartsClosed()
     {
         for (QSize size : sizes) {
-            TestProgram t;
-            t.start(false);
+            TestProgram t(Start::CurtainClosed);
             FrmInizio& f = t->frmInizio();
             resizeTo(f, size);
             QWidget* left = f.Picture1->widget();
@@ -248,8 +242,7 @@ private slots:
     // the timer stops.
     void curtainOpensStepByStep()
     {
-        TestProgram t;
-        t.start(false);
+        TestProgram t(Start::CurtainClosed);
         FrmInizio& f = t->frmInizio();
         resizeTo(f, QSize(1006, 700));  // half is 7545 twips: not a multiple of the step
         const double start = f.Picture1->width();
@@ -276,8 +269,7 @@ private slots:
     // opening goes on from there.
     void resizeWhileOpening()
     {
-        TestProgram t;
-        t.start(false);
+        TestProgram t(Start::CurtainClosed);
         FrmInizio& f = t->frmInizio();
         for (int i = 0; i < 20; ++i)
             f.timerTendine->tick();
@@ -293,8 +285,7 @@ private slots:
     // and presses reach the keys.
     void curtainStaysOpen()
     {
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         FrmInizio& f = t->frmInizio();
         resizeTo(f, QSize(1024, 768));
         QVERIFY(!f.Picture1->isVisible() && !f.Picture2->isVisible());
@@ -312,8 +303,7 @@ private slots:
     // Keys work while the curtain runs; presses on a panel do nothing.
     void keysWorkWhileTheCurtainRuns()
     {
-        TestProgram t;
-        t.start(false);
+        TestProgram t(Start::CurtainClosed);
         FrmInizio& f = t->frmInizio();
         QWidget* w = f.window();
         type(w, Qt::Key_2);

@@ -44,8 +44,7 @@ private slots:
     void openAndCloseStaysFlat()
     {
         QFETCH(int, exercise);
-        TestProgram t;
-        t.start();
+        TestProgram t(Start::Open);
         QWidget* start = t->frmInizio().window();
         tk::Form& form = exercise == 1 ? static_cast<tk::Form&>(t->operativo1()) : t->operativo2();
         const int n = cycles();

@@ -186,8 +186,7 @@ private slots:
     // Every window carries the icon.
     void everyWindowCarriesTheIcon()
     {
-        drive::TestProgram t;
-        t.start();
+        drive::TestProgram t(drive::Start::Open);
         const QImage icona = figure::iconaPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
         t->operativo1().load();
         t->operativo2().load();

@@ -41,8 +41,7 @@ class StartScreen : public QObject {
     bool restart()
     {
         program_.reset();
-        program_ = std::make_unique<TestProgram>();
-        program_->start();
+        program_ = std::make_unique<TestProgram>(Start::Open);
         return !QTest::currentTestFailed();
     }
 

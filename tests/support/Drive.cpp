@@ -59,7 +59,7 @@ void useLanguage(const QString& code)
     QCoreApplication::installTranslator(&translator);
 }
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(Start when)
 {
     if (!testlibHandler)
         testlibHandler = qInstallMessageHandler(quietHandler);
@@ -67,6 +67,8 @@ TestProgram::TestProgram()
         useLanguage(QStringLiteral("it"));
     program = std::make_unique<Programma>(clock, random, voice);
     program->runtime().setManualTimers(true);
+    if (when != Start::Later)
+        start(when == Start::Open);
 }
 
 TestProgram::~TestProgram()

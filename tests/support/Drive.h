@@ -56,6 +56,10 @@ public:
     void stop() override { said << QStringLiteral("(stop)"); }
 };
 
+// When a test's program starts: later, when the test calls start(), or at once, with the curtain
+// ticked open or left closed.
+enum class Start { Later, Open, CurtainClosed };
+
 // A whole program with fake services; timers tick only when the test says so.
 struct TestProgram {
     FakeClock clock;
@@ -63,7 +67,7 @@ struct TestProgram {
     RecordingSpeech voice;
     std::unique_ptr<Programma> program;
 
-    TestProgram();
+    explicit TestProgram(Start when = Start::Later);
     ~TestProgram();
     Programma& operator*() { return *program; }
     Programma* operator->() { return program.get(); }
