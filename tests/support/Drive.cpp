@@ -167,19 +167,11 @@ FinestraEsercizio& TestProgram::exercise(int n)
     return n == 1 ? static_cast<FinestraEsercizio&>(program->operativo1()) : program->operativo2();
 }
 
-int shown(frmOperativo1& f)
+int picturesShown(tk::ControlArray<tk::Image>& places)
 {
     int n = 0;
     for (int k = 0; k <= 23; ++k)
-        n += f.Image1[k]->isVisible() && !f.Image1[k]->picture().isNull();
-    return n;
-}
-
-int shown(FrmOperativo2& f)
-{
-    int n = 0;
-    for (int k = 0; k <= 23; ++k)
-        n += f.Image2[k]->isVisible() && !f.Image2[k]->picture().isNull();
+        n += places[k]->isVisible() && !places[k]->picture().isNull();
     return n;
 }
 
@@ -217,21 +209,14 @@ QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers)
         const QChar c('a' + (key - Qt::Key_A));
         return modifiers & Qt::ShiftModifier ? QString(c.toUpper()) : QString(c);
     }
-    switch (key) {
-    case Qt::Key_Space: return QStringLiteral(" ");
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return QStringLiteral("\r");
-    case Qt::Key_Escape: return QString(QChar(27));
-    case Qt::Key_Tab: return QStringLiteral("\t");
-    case Qt::Key_Backspace: return QString(QChar(8));
-    case Qt::Key_Plus: return QStringLiteral("+");
-    case Qt::Key_Minus: return QStringLiteral("-");
-    case Qt::Key_Period: return QStringLiteral(".");
-    case Qt::Key_Comma: return QStringLiteral(",");
-    case Qt::Key_Asterisk: return QStringLiteral("*");
-    case Qt::Key_Slash: return QStringLiteral("/");
-    default: return {};
-    }
+    static const std::pair<Qt::Key, const char*> texts[] = {
+        {Qt::Key_Space, " "}, {Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"}, {Qt::Key_Escape, "\x1b"},
+        {Qt::Key_Tab, "\t"}, {Qt::Key_Backspace, "\b"}, {Qt::Key_Plus, "+"}, {Qt::Key_Minus, "-"},
+        {Qt::Key_Period, "."}, {Qt::Key_Comma, ","}, {Qt::Key_Asterisk, "*"}, {Qt::Key_Slash, "/"}};
+    for (const auto& [k, text] : texts)
+        if (k == key)
+            return QString::fromLatin1(text);
+    return {};
 }
 
 namespace {

@@ -165,8 +165,9 @@ QString textFor(Qt::Key key, Qt::KeyboardModifiers modifiers);
 // many, and how many show (exercise 1's places 21 to 23 stay visible but never get a picture).
 inline int added(frmOperativo1& f) { return f.stato().simboliInseriti; }
 inline int added(FrmOperativo2& f) { return f.stato().oggettiInseriti; }
-int shown(frmOperativo1& f);
-int shown(FrmOperativo2& f);
+int picturesShown(tk::ControlArray<tk::Image>& places);  // of places 0 to 23
+inline int shown(frmOperativo1& f) { return picturesShown(f.Image1); }
+inline int shown(FrmOperativo2& f) { return picturesShown(f.Image2); }
 // What the child counts: the places of exercise 1's objects, exercise 2's symbol places 1 to 20.
 QList<int> objectPlaces(frmOperativo1& f);
 QStringList symbols(FrmOperativo2& f);
