@@ -19,6 +19,14 @@ QRect expected(const tk::ControlSpec& spec, const tk::WindowSpec& window, QSize 
                  tk::toPixels(spec.height * sy));
 }
 
+void resizeTo(tk::Form& form, QSize size)
+{
+    form.window()->resize(size);
+    QCOMPARE(form.window()->size(), size);
+}
+
+const QList<QSize> sizes{{1024, 768}, {1920, 1080}, {640, 480}, {300, 200}, {960, 520}};
+
 // Every control at its design fraction of the window, within a pixel. Fonts and pictures keep their
 // design size on a window as large as the design or larger; on a smaller one they shrink with the
 // layout by the smaller ratio, so that text and pictures that fit the design fit here too.
@@ -50,13 +58,14 @@ void checkProportions(tk::Form& form, QSize size)
     }
 }
 
-void resizeTo(tk::Form& form, QSize size)
+// The same at every size of the list, bigger or smaller than the design.
+void checkProportions(tk::Form& form)
 {
-    form.window()->resize(size);
-    QCOMPARE(form.window()->size(), size);
+    for (QSize size : sizes) {
+        resizeTo(form, size);
+        checkProportions(form, size);
+    }
 }
-
-const QList<QSize> sizes{{1024, 768}, {1920, 1080}, {640, 480}, {300, 200}, {960, 520}};
 
 // Pixels of exactly this colour in a column or a row of an image.
 int inkIn(const QImage& image, QColor ink, QRect line)
@@ -124,26 +133,17 @@ private slots:
     void startWindowScales()
     {
         TestProgram t(Start::Open);
-        for (QSize size : sizes) {
-            resizeTo(t->frmInizio(), size);
-            checkProportions(t->frmInizio(), size);
-        }
+        checkProportions(t->frmInizio());
     }
 
     void exerciseWindowsScale()
     {
         TestProgram t(Start::Open);
         t.openExercise(1, 20);
-        for (QSize size : sizes) {
-            resizeTo(t->operativo1(), size);
-            checkProportions(t->operativo1(), size);
-        }
+        checkProportions(t->operativo1());
         t->operativo1().window()->close();
         t.openExercise(2, 20);
-        for (QSize size : sizes) {
-            resizeTo(t->operativo2(), size);
-            checkProportions(t->operativo2(), size);
-        }
+        checkProportions(t->operativo2());
     }
 
     // In every language, on the screens of a school's computers (1024x768 and 960x540, less the
@@ -168,8 +168,7 @@ private slots:
             checkTexts(t->frmInizio(), size, translated);
             for (int exercise : {1, 2}) {
                 t.openExercise(exercise, 20);
-                FinestraEsercizio& f = exercise == 1 ? static_cast<FinestraEsercizio&>(t->operativo1())
-                                                     : static_cast<FinestraEsercizio&>(t->operativo2());
+                FinestraEsercizio& f = t.exercise(exercise);
                 const int conta = exercise == 1 ? int(frmOperativo1::Conta) : int(FrmOperativo2::Conta);
                 for (int wrong : {0, 1}) {  // both outcomes
                     const int count = exercise == 1 ? t->operativo1().stato().numeroOggetti
