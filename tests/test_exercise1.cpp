@@ -14,8 +14,6 @@ namespace {
 
 enum { Ricomincia = 0, Conta = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 
-QString caption(tk::Label* label) { return label->caption(); }
-
 } // namespace
 
 class Exercise1 : public QObject {
@@ -50,7 +48,7 @@ private slots:
         QCOMPARE(f.stato().tipoSimbolo, 2);
         QCOMPARE(f.stato().figura, 3);
         QCOMPARE(shown(f), 0);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("1"));
         for (tk::Label* l : std::initializer_list<tk::Label*>{f.pannello.lblRisEsatte, f.pannello.lblRisErrate, f.pannello.LblTempoParziale,
                              f.pannello.LblTempoTotale, f.pannello.LblEsito})
             QCOMPARE(l->caption(), QString());
@@ -108,18 +106,18 @@ private slots:
     {
         auto [t, f, w] = open(10, 4);
         answer(f, 4);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
-        QCOMPARE(caption(f.pannello.lblRisErrate), QString());
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ESATTO"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("1"));
+        QCOMPARE(f.pannello.lblRisErrate->caption(), QString());
         for (int presses : {5, 3}) {
             t.nextSet1(3, 4, 10);
-            QCOMPARE(caption(f.pannello.LblEsito), QString());
+            QCOMPARE(f.pannello.LblEsito->caption(), QString());
             answer(f, presses);
-            QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+            QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
         }
-        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("2"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("3"));
+        QCOMPARE(f.pannello.lblRisErrate->caption(), QStringLiteral("2"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("1"));
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("3"));
     }
 
     // Clicks on the objects add symbols but do not enable "Verifica": seven clicks on a set of 7
@@ -133,18 +131,18 @@ private slots:
         QVERIFY(!f.Option1[Verifica]->isEnabled());
         answer(f, 1);
         QCOMPARE(shown(f), 8);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
         // After the check, clicks still add symbols without touching the score.
         click(*f.Image2[3]);
         QCOMPARE(f.stato().simboliInseriti, 9);
-        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
+        QCOMPARE(f.pannello.lblRisErrate->caption(), QStringLiteral("1"));
 
         t.nextSet1(3, 7, 10, {1, 2, 3, 4, 5, 6, 7});
         QCOMPARE(shown(f), 0);
         for (int i = 0; i < 6; ++i)
             click(*f.Image2[4]);
         answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ESATTO"));
     }
 
     // Symbols fill places 1 to 20 in order; the 21st is counted but not shown.
@@ -160,7 +158,7 @@ private slots:
         QVERIFY(!f.Image1[0]->isVisible());
         QCOMPARE(f.stato().simboliInseriti, 21);
         click(*f.Option1[Verifica]);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
     }
 
     // "Ricomincia" hides the symbols and sets the answer to 0, but leaves "Verifica" enabled.
@@ -168,13 +166,13 @@ private slots:
     {
         auto [t, f, w] = open(5, 1);
         answer(f, 0);  // "Verifica" is not available yet: nothing happens
-        QCOMPARE(caption(f.pannello.LblEsito), QString());
+        QCOMPARE(f.pannello.LblEsito->caption(), QString());
         click({f.Option1[Conta], f.Option1[Conta], f.Option1[Ricomincia]});
         QCOMPARE(shown(f), 0);
         QCOMPARE(f.stato().simboliInseriti, 0);
         QVERIFY(f.Option1[Verifica]->isEnabled());
         click(*f.Option1[Verifica]);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
     }
 
     // Times: whole seconds with a leading space, the total summed over checks only, "999" from
@@ -193,14 +191,14 @@ private slots:
             if (i > 0) {
                 t.clock.advance(rounds[i].pause);
                 t.nextSet1(3, 1, 5);
-                QCOMPARE(caption(f.pannello.LblTempoParziale), QString());
-                QCOMPARE(caption(f.pannello.LblTempoTotale), QString::fromLatin1(rounds[i - 1].totale));
+                QCOMPARE(f.pannello.LblTempoParziale->caption(), QString());
+                QCOMPARE(f.pannello.LblTempoTotale->caption(), QString::fromLatin1(rounds[i - 1].totale));
             }
             t.clock.advance(rounds[i].seconds);
             answer(f, 1);
-            QCOMPARE(caption(f.pannello.LblTempoParziale), QString::fromLatin1(rounds[i].parziale));
-            QCOMPARE(caption(f.pannello.LblTempoTotale), QString::fromLatin1(rounds[i].totale));
-            QCOMPARE(caption(f.pannello.lblRisEsatte), QString::number(i + 1));
+            QCOMPARE(f.pannello.LblTempoParziale->caption(), QString::fromLatin1(rounds[i].parziale));
+            QCOMPARE(f.pannello.LblTempoTotale->caption(), QString::fromLatin1(rounds[i].totale));
+            QCOMPARE(f.pannello.lblRisEsatte->caption(), QString::number(i + 1));
             QCOMPARE(f.risultati().secondiParziali, rounds[i].secondi);
             QCOMPARE(f.risultati().secondiTotali.value(), rounds[i].secondiTotali);
         }
@@ -225,8 +223,8 @@ private slots:
                 QCOMPARE(t.clock.now, 4.0f);  // past midnight
             t.clock.now += shift;
             answer(f, 1);
-            QCOMPARE(caption(f.pannello.LblTempoParziale), QString::fromLatin1(parziale));
-            QCOMPARE(caption(f.pannello.LblTempoTotale), QString::fromLatin1(totale));
+            QCOMPARE(f.pannello.LblTempoParziale->caption(), QString::fromLatin1(parziale));
+            QCOMPARE(f.pannello.LblTempoTotale->caption(), QString::fromLatin1(totale));
         }
     }
 
@@ -256,7 +254,7 @@ private slots:
         type(w, {Qt::Key_Return, Qt::Key_3});  // Conta, then to Verifica
         QCOMPARE(f.window()->focusedControl(), f.Option1[Verifica]);
         type(w, Qt::Key_Return);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
         QCOMPARE(f.Option1[Avanti]->backColor(), QColor(255, 192, 128));
         for (int k : {Ricomincia, Conta, Verifica})
@@ -271,7 +269,7 @@ private slots:
         type(w, Qt::Key_4);
         t.queueSet1(3, 2, 10);
         type(w, Qt::Key_Return);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("2"));
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("2"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
     }
 
@@ -305,21 +303,21 @@ private slots:
             answer(f, 2);
             t.nextSet1(3, 2, 5);
         }
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("3"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("3"));
         f.window()->close();  // while answering
         QVERIFY(!f.isLoaded());
         QVERIFY(t->frmInizio().isVisible());
         QCOMPARE(t->frmInizio().window()->focusedControl(), t->frmInizio().Option1[0]);
 
         t.openExercise1(5, 4, 5, 2);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QString());
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QString());
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("1"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QString());
+        QCOMPARE(f.pannello.LblTempoTotale->caption(), QString());
         QCOMPARE(f.stato().tipoSimbolo, 4);
         t.clock.advance(1);
         answer(f, 2);
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("4"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 7"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("4"));
+        QCOMPARE(f.pannello.LblTempoTotale->caption(), QStringLiteral(" 7"));
         click(*f.Option1[Esci]);
         QVERIFY(!f.isLoaded());
         QVERIFY(t->frmInizio().isVisible());
@@ -366,7 +364,7 @@ private slots:
         t.nextSet1(3, 1, 10, {4});
         answer(f, 3);
         QCOMPARE(t.voice.said.last(), screenReader ? QStringLiteral("Era uno.") : QStringLiteral("Errato. Era uno."));
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
     }
 
     // A count said aloud in the program's language: in Italian with its elisions and the accent

@@ -13,8 +13,6 @@ namespace {
 
 enum { Conta = 0, Ricomincia = 1, Verifica = 2, Avanti = 3, Esci = 4 };
 
-QString caption(tk::Label* label) { return label->caption(); }
-
 } // namespace
 
 class Exercise2 : public QObject {
@@ -38,12 +36,9 @@ private slots:
     {
         auto [t, f, w] = open(10, 3, 6, 9);
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("Dai simboli grafici all'insieme"));
-        QStringList expected(20, QString());
-        for (int k = 0; k < 6; ++k)
-            expected[k] = QStringLiteral(">");
-        QCOMPARE(symbols(f), expected);
+        QCOMPARE(symbols(f), QStringList(6, QStringLiteral(">")) + QStringList(14, QString()));
         QCOMPARE(shown(f), 0);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("1"));
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("1"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
         QCOMPARE(f.Option1[Conta]->backColor(), QColor(255, 192, 128));
         for (int i = 0; i < 6; ++i)
@@ -57,11 +52,11 @@ private slots:
         }
         t.clock.advance(12.6f);
         click(*f.Option1[Verifica]);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
-        QCOMPARE(caption(f.pannello.lblRisErrate), QString());
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 12"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 12"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ESATTO"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("1"));
+        QCOMPARE(f.pannello.lblRisErrate->caption(), QString());
+        QCOMPARE(f.pannello.LblTempoParziale->caption(), QStringLiteral(" 12"));
+        QCOMPARE(f.pannello.LblTempoTotale->caption(), QStringLiteral(" 12"));
     }
 
     // Over many real draws: every count from 1 to the maximum, the symbols in Label2(1) onwards in
@@ -102,7 +97,7 @@ private slots:
     {
         auto [t, f, w] = open(20, 1, 1, 2);
         answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ESATTO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ESATTO"));
 
         t.nextSet2(4, 20, 20, 5);
         QCOMPARE(symbols(f).count(QStringLiteral("+")), 20);
@@ -112,9 +107,9 @@ private slots:
         QVERIFY(f.Image2[0]->picture().isNull());
         QCOMPARE(f.stato().oggettiInseriti, 21);
         click(*f.Option1[Verifica]);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
-        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("1"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.lblRisErrate->caption(), QStringLiteral("1"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("1"));
     }
 
     // "Verifica" is not available before the first "Conta", and stays so after "Ricomincia".
@@ -122,13 +117,13 @@ private slots:
     {
         auto [t, f, w] = open(5, 2, 3, 4);
         click(*f.Option1[Verifica]);
-        QCOMPARE(caption(f.pannello.LblEsito), QString());
+        QCOMPARE(f.pannello.LblEsito->caption(), QString());
         click({f.Option1[Conta], f.Option1[Ricomincia]});
         QCOMPARE(shown(f), 0);
         QCOMPARE(f.stato().oggettiInseriti, 0);
         QVERIFY(f.Option1[Verifica]->isEnabled());
         click(*f.Option1[Verifica]);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
     }
 
     // Times carry a leading space, counters none; "999" is the display ceiling; the first check
@@ -138,25 +133,25 @@ private slots:
         auto [t, f, w] = open(5, 1, 2, 1);
         t.clock.advance(4.2f);
         answer(f, 1);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 4"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 4"));
-        QCOMPARE(caption(f.pannello.lblRisErrate), QStringLiteral("1"));
+        QCOMPARE(f.pannello.LblTempoParziale->caption(), QStringLiteral(" 4"));
+        QCOMPARE(f.pannello.LblTempoTotale->caption(), QStringLiteral(" 4"));
+        QCOMPARE(f.pannello.lblRisErrate->caption(), QStringLiteral("1"));
 
         for (int round = 0; round < 3; ++round) {
             t.nextSet2(1, 2, 5, 1);
-            QCOMPARE(caption(f.pannello.LblEsito), QString());
-            QVERIFY(!caption(f.pannello.LblTempoParziale).isEmpty());
+            QCOMPARE(f.pannello.LblEsito->caption(), QString());
+            QVERIFY(!f.pannello.LblTempoParziale->caption().isEmpty());
             t.clock.advance(400);
             answer(f, 2);
         }
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral(" 400"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral("999"));
+        QCOMPARE(f.pannello.LblTempoParziale->caption(), QStringLiteral(" 400"));
+        QCOMPARE(f.pannello.LblTempoTotale->caption(), QStringLiteral("999"));
         QCOMPARE(f.risultati().secondiTotali.value(), 1204.0f);
         t.nextSet2(1, 2, 5, 1);
         t.clock.advance(1000);
         answer(f, 2);
-        QCOMPARE(caption(f.pannello.LblTempoParziale), QStringLiteral("999"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("4"));
+        QCOMPARE(f.pannello.LblTempoParziale->caption(), QStringLiteral("999"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("4"));
     }
 
     // Every mouse press on "Conta" adds a figure, even without a release in between; a held Enter
@@ -184,7 +179,7 @@ private slots:
         type(w, Qt::Key_Return);
         type(w, Qt::Key_3, Qt::KeypadModifier);
         type(w, Qt::Key_Return);
-        QCOMPARE(caption(f.pannello.LblEsito), QStringLiteral("ERRATO"));
+        QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Avanti]);
         tk::Control *avanti = f.Option1[Avanti], *esci = f.Option1[Esci];
         // The 1 of "Conta", not available, leaves the focus where it is.
@@ -193,7 +188,7 @@ private slots:
         type(w, Qt::Key_4);
         t.queueSet2(2, 3, 10, 7);
         type(w, Qt::Key_Return);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("2"));
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("2"));
         QCOMPARE(f.window()->focusedControl(), f.Option1[Conta]);
         type(w, Qt::Key_Return);
         QCOMPARE(f.stato().oggettiInseriti, 1);
@@ -210,25 +205,25 @@ private slots:
             if (round < 2)
                 t.nextSet2(1, 2, 5, 1);
         }
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("3"));
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("3"));
         click(*f.Option1[Esci]);
         QVERIFY(!f.isLoaded());
         QVERIFY(t->frmInizio().isVisible());
 
         t.openExercise2(5, 1, 2, 1);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("4"));
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QString());
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QString());
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("4"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QString());
+        QCOMPARE(f.pannello.LblTempoTotale->caption(), QString());
         f.window()->close();  // unchecked: dropped
         QCOMPARE(f.risultati().risposteEsatte, 3);
         QCOMPARE(f.risultati().risposteErrate, 0);
 
         t.openExercise2(5, 1, 2, 1);
-        QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("5"));
+        QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("5"));
         t.clock.advance(2);
         answer(f, 2);
-        QCOMPARE(caption(f.pannello.lblRisEsatte), QStringLiteral("4"));
-        QCOMPARE(caption(f.pannello.LblTempoTotale), QStringLiteral(" 5"));
+        QCOMPARE(f.pannello.lblRisEsatte->caption(), QStringLiteral("4"));
+        QCOMPARE(f.pannello.LblTempoTotale->caption(), QStringLiteral(" 5"));
     }
 
     // In either window the counters and the exercise number stop at the largest 16-bit value
@@ -255,7 +250,7 @@ private slots:
             QCOMPARE(f.stato().numeroEsercizio, 32767);
             QCOMPARE(f.risultati().risposteEsatte + f.risultati().risposteErrate >= 32767, true);
             QVERIFY(f.risultati().risposteErrate > 0);
-            QCOMPARE(caption(f.pannello.LblOperazione), QStringLiteral("32767"));
+            QCOMPARE(f.pannello.LblOperazione->caption(), QStringLiteral("32767"));
         };
         if (exercise == 1)
             check(t.openExercise1(5, 2, 3, 1));  // symbols of kind 2, picture 3, one object
