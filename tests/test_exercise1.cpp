@@ -31,7 +31,7 @@ class Exercise1 : public QObject {
         program_->clock.now = now;
         program_->start();
         frmOperativo1& f = program_->openExercise1(maximum, 2, 3, count, places);
-        return {*program_, f};
+        return {*program_, f, f.window()};
     }
 
 private slots:
@@ -187,7 +187,7 @@ private slots:
         } const rounds[] = {{0, 0.9f, " 0", " 0", 0, 0}, {30, 12.6f, " 12", " 12", 12, 12},
                             {0, 999.2f, "999", "999", 999, 1011}, {0, 3.5f, " 3", "999", 3, 1014}};
         for (int i = 0; i < 4; ++i) {
-            const Row row(i);
+            const Row row{i};
             if (i > 0) {
                 t.clock.advance(rounds[i].pause);
                 t.nextSet1(3, 1, 5);
@@ -214,7 +214,7 @@ private slots:
         const std::tuple<float, float, const char*, const char*> rounds[] = {
             {8.5f, 0, " 8", " 8"}, {10, -3600, " 10", " 18"}, {5, 3600, " 5", " 23"}};
         for (int i = 0; i < 3; ++i) {
-            const Row row(i);
+            const Row row{i};
             const auto [seconds, shift, parziale, totale] = rounds[i];
             if (i > 0)
                 t.nextSet1(3, 1, 5);

@@ -25,7 +25,7 @@ class Exercise2 : public QObject {
     {
         program_ = std::make_unique<TestProgram>(Start::Open);
         FrmOperativo2& f = program_->openExercise2(maximum, kind, count, figura);
-        return {*program_, f};
+        return {*program_, f, f.window()};
     }
 
 private slots:

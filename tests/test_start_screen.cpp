@@ -45,7 +45,7 @@ class StartScreen : public QObject {
         return !QTest::currentTestFailed();
     }
 
-    Screen<FrmInizio> screen() { return {*program_, (*program_)->frmInizio()}; }
+    Screen<FrmInizio> screen() { return {*program_, (*program_)->frmInizio(), (*program_)->frmInizio().window()}; }
 
 private slots:
     void init() { restart(); }  // a failed start fails the test before its body runs

@@ -355,7 +355,7 @@ void walkFocus(tk::Window* window, std::initializer_list<FocusStep> steps)
 {
     int i = 0;
     for (const FocusStep& step : steps) {
-        const Row row(i++, QStringLiteral(", the key to %1(%2)").arg(step.focus->name()).arg(step.focus->index()));
+        const Row row{i++, QStringLiteral(", the key to %1(%2)").arg(step.focus->name()).arg(step.focus->index())};
         type(window, step.key, step.modifiers);
         QCOMPARE(window->focusedControl(), step.focus);
     }

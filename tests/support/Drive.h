@@ -100,7 +100,6 @@ struct TestProgram {
 // `auto [t, f, w] = ...` in a test.
 template <class Form>
 struct Screen {
-    Screen(TestProgram& program, Form& form) : t(program), f(form), w(form.window()) {}
     TestProgram& t;
     Form& f;
     QWidget* w;
@@ -174,20 +173,15 @@ QStringList symbols(FrmOperativo2& f);
 
 // Names in the log the row of a table a loop is on, should a check fail in it: QtTest tells only
 // the line of the check.
-class Row {
-public:
-    explicit Row(int index, const QString& what = {})
-        : index_(index), what_(what), failedBefore_(QTest::currentTestFailed()) {}
+struct Row {
+    int index;
+    QString what = {};
+    bool failedBefore = QTest::currentTestFailed();
     ~Row()
     {
-        if (!failedBefore_ && QTest::currentTestFailed())
-            qWarning("the failure above came in row %d of the table%s", index_, qPrintable(what_));
+        if (!failedBefore && QTest::currentTestFailed())
+            qWarning("the failure above came in row %d of the table%s", index, qPrintable(what));
     }
-
-private:
-    int index_;
-    QString what_;
-    bool failedBefore_;
 };
 
 } // namespace drive
