@@ -6,11 +6,9 @@
 # Usage: accessibility.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
-[ $# -eq 2 ] || { echo "usage: $0 PROGRAM ARTEFACTS_DIR" >&2; exit 2; }
-program=$(realpath "$1")
-SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
+sys_init "$@"
 
 sys_start_x
 sys_start_sound
@@ -32,11 +30,8 @@ sys_terminate_program
 
 (exec orca --replace </dev/null >"$SYS_ARTEFACTS/orca.log" 2>&1) &
 SYS_EXTRA_PIDS=$!
-deadline=$((SECONDS + 20))
-until sys_said_by orca | grep -q .; do
-    [ "$SECONDS" -lt "$deadline" ] || sys_fail "the screen reader said nothing within 20 s"
-    sleep 0.2
-done
+orca_spoke() { sys_said_by orca | grep -q .; }
+sys_wait_for 20 "the screen reader said nothing within 20 s" orca_spoke
 sys_start_program "$program"
 start=$(sys_wait_start_window)
 sys_keys "$start" Return
@@ -45,8 +40,7 @@ sys_keys "$start" Return
 sleep 1
 sys_keys "$start" Return
 window=$(sys_wait_window "$SYS_TITLE_EX1" 15)
-# shellcheck disable=SC2086
-sys_wait_focus "$window" "\"Conta\"" "$SYS_EX_W" "$SYS_EX_H" $SYS_KEY_CONTA_EX1
+sys_wait_focus "$window" "\"Conta\"" SYS_KEY_CONTA_EX1
 # Six symbols for at most five objects: a mistake.
 for _ in 1 2 3 4 5 6; do
     sys_keys "$window" Return

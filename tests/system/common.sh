@@ -1,5 +1,5 @@
 # Shared by the system tests: a private X server and window manager, and the steps a person takes
-# with the keyboard. Sourced, not run; the caller sets SYS_ARTEFACTS before calling sys_start_x.
+# with the keyboard. Sourced, not run; the caller passes its arguments to sys_init first.
 
 set -euo pipefail
 shopt -s inherit_errexit
@@ -20,6 +20,15 @@ SYS_PULSE_PID="" SYS_SPEECHD_PID="" SYS_EXTRA_PIDS=""
 
 sys_log() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
 
+# Takes the test's arguments, PROGRAM and ARTEFACTS_DIR: the program's full path in `program`.
+sys_init()
+{
+    [ $# -eq 2 ] || { echo "usage: $0 PROGRAM ARTEFACTS_DIR" >&2; exit 2; }
+    # shellcheck disable=SC2034 # the test's
+    program=$(realpath "$1")
+    SYS_ARTEFACTS=$2
+}
+
 sys_fail()
 {
     sys_log "FAIL: $*"
@@ -27,41 +36,23 @@ sys_fail()
     exit 1
 }
 
-# Every exit path stops what this test started, by pid, youngest first; a test adds its own
-# processes to SYS_EXTRA_PIDS.
+# Every exit path stops what this test started, by pid, youngest first, the program (under a tracer,
+# with the tracer's child) before all; a test adds its own processes to SYS_EXTRA_PIDS.
 sys_cleanup()
 {
-    local status=$? pid child children
+    local status=$? pid
     trap - EXIT INT TERM
-    if [ -n "$SYS_PROGRAM_PID" ] && kill -0 "$SYS_PROGRAM_PID" 2>/dev/null; then
-        # Under a tracer the program is the tracer's child: stop it too.
-        children=$(cat /proc/"$SYS_PROGRAM_PID"/task/*/children 2>/dev/null || true)
-        for child in $children; do
-            kill "$child" 2>/dev/null || true
-        done
-        kill "$SYS_PROGRAM_PID" 2>/dev/null || true
-    fi
-    # shellcheck disable=SC2086 # a list of pids
-    for pid in $SYS_EXTRA_PIDS "$SYS_SPEECHD_PID" "$SYS_PULSE_PID"; do
+    # shellcheck disable=SC2086 # lists of pids
+    for pid in "$SYS_PROGRAM_PID" $SYS_EXTRA_PIDS "$SYS_SPEECHD_PID" "$SYS_PULSE_PID" $SYS_SPINNERS \
+        "$SYS_WESTON_PID" "$SYS_WM_PID" "$SYS_BUS_PID" "$SYS_X_PID"; do
         sys_stop_pid "$pid"
-    done
-    # shellcheck disable=SC2086 # a list of pids
-    for pid in $SYS_SPINNERS "$SYS_PROGRAM_PID" "$SYS_WESTON_PID" "$SYS_WM_PID" "$SYS_BUS_PID" "$SYS_X_PID"; do
-        [ -n "$pid" ] || continue
-        kill "$pid" 2>/dev/null || true
-        for _ in $(seq 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
     done
     [ -n "$SYS_TMP" ] && rm -rf "$SYS_TMP"
     exit "$status"
 }
 
-# Stops one of this test's processes by pid, and its children (the speech service's synthesiser):
-# TERM, then KILL, as a speech service whose sound server went away ignores TERM.
+# Stops one of this test's processes by pid, and its children (the speech service's synthesiser, the
+# traced program): TERM, then KILL, as a speech service whose sound server went away ignores TERM.
 sys_stop_pid()
 {
     local pid=$1 children
@@ -76,6 +67,19 @@ sys_stop_pid()
     # shellcheck disable=SC2086
     kill -KILL "$pid" $children 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+}
+
+# Waits up to SECONDS for the command to succeed, trying every tenth of a second; fails with
+# MESSAGE if it never does.
+sys_wait_for()
+{
+    local seconds=$1 message=$2
+    shift 2
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return
+        sleep 0.1
+    done
+    "$@" || sys_fail "$message"
 }
 
 # A private X server on a free display, openbox on it (unless told --no-wm), a throwaway home and
@@ -125,11 +129,7 @@ sys_start_x()
     dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" \
         >"$SYS_ARTEFACTS/dbus.log" 2>&1 &
     SYS_BUS_PID=$!
-    for _ in $(seq 50); do
-        [ -S "$XDG_RUNTIME_DIR/bus" ] && break
-        sleep 0.1
-    done
-    [ -S "$XDG_RUNTIME_DIR/bus" ] || sys_fail "the session bus did not start"
+    sys_wait_for 5 "the session bus did not start" test -S "$XDG_RUNTIME_DIR/bus"
 
     if [ "$wm" = 0 ]; then
         timeout 10 xdotool getmouselocation >/dev/null 2>&1 || sys_fail "X display $DISPLAY does not answer"
@@ -198,11 +198,7 @@ sys_start_speech_service()
         'DefaultVolume 100' >"$HOME/.config/speech-dispatcher/speechd.conf"
     (exec speech-dispatcher -s -t 0 </dev/null >/dev/null 2>&1) &
     SYS_SPEECHD_PID=$!
-    for _ in $(seq 50); do
-        [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break
-        sleep 0.1
-    done
-    [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] || sys_fail "the speech service did not start"
+    sys_wait_for 5 "the speech service did not start" test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
     sys_log "sound server $SYS_PULSE_PID, speech service $SYS_SPEECHD_PID"
 }
 
@@ -251,6 +247,19 @@ sys_wait_window()
 }
 
 sys_program_alive() { kill -0 "$SYS_PROGRAM_PID" 2>/dev/null; }
+
+# Waits up to SECONDS for the program to end; it must end, with status 0. WHY says after what.
+sys_wait_end()
+{
+    local seconds=$1 why=$2 status=0 deadline=$((SECONDS + $1))
+    while sys_program_alive && [ "$SECONDS" -lt "$deadline" ]; do
+        sleep 0.01
+    done
+    sys_program_alive && sys_fail "the program is still running $seconds s $why"
+    wait "$SYS_PROGRAM_PID" || status=$?
+    SYS_PROGRAM_PID=""
+    [ "$status" -eq 0 ] || sys_fail "the program ended with status $status $why"
+}
 
 # Keys go to the addressed window, which is made active first, as a person clicks into it.
 sys_keys()
@@ -312,51 +321,61 @@ sys_wait_colour()
 }
 
 # Twips of the keys whose focus colour tells a step has landed: the first exercise key on the start
-# window and "Conta" on each exercise window (frame origin plus key offset, key size).
-readonly SYS_KEY_START_EX1="390 4410 3195 1380"
-readonly SYS_KEY_START_EX2="390 5835 3195 1380"
-readonly SYS_KEY_START_5="4170 4440 3195 930"
-readonly SYS_KEY_START_10="4170 5415 3195 915"
-readonly SYS_KEY_START_20="4170 6360 3195 915"
-readonly SYS_KEY_START_VAI="7845 4455 3195 915"
-readonly SYS_KEY_CONTA_EX1="8175 5370 3375 720"
-readonly SYS_KEY_CONTA_EX2="8175 4590 3375 720"
+# window and "Conta" on each exercise window (frame origin plus key offset, key size). The helpers
+# below take a place by the name of its variable.
+# shellcheck disable=SC2034 # read by name
+readonly SYS_KEY_START_EX1="390 4410 3195 1380" \
+    SYS_KEY_START_EX2="390 5835 3195 1380" \
+    SYS_KEY_START_5="4170 4440 3195 930" \
+    SYS_KEY_START_10="4170 5415 3195 915" \
+    SYS_KEY_START_20="4170 6360 3195 915" \
+    SYS_KEY_START_VAI="7845 4455 3195 915" \
+    SYS_KEY_CONTA_EX1="8175 5370 3375 720" \
+    SYS_KEY_CONTA_EX2="8175 4590 3375 720"
 # The first two places the child fills: symbols on the pink of exercise 1, figures on the white
 # plate of exercise 2.
-readonly SYS_CELL1_EX1="8265 1950 405 405" SYS_CELL2_EX1="8880 1950 405 405" SYS_CELL_BG_EX1="#FFC0FF"
-readonly SYS_CELL1_EX2="1095 1530 750 750" SYS_CELL2_EX2="1965 1530 750 750" SYS_CELL_BG_EX2="#FFFFFF"
+# shellcheck disable=SC2034 # read by name
+readonly SYS_CELL1_EX1="8265 1950 405 405" SYS_CELL2_EX1="8880 1950 405 405" SYS_CELL_BG_EX1="#FFC0FF" \
+    SYS_CELL1_EX2="1095 1530 750 750" SYS_CELL2_EX2="1965 1530 750 750" SYS_CELL_BG_EX2="#FFFFFF"
 
-# Waits until the key at these twips shows the focus colour over a third of its face (a range key's
+# Prints the screen crop of a place of a window, named by its variable above: SYS_KEY_START_* on the
+# start window, the others on an exercise window.
+sys_place()
+{
+    local window=$1 name=$2 design="$SYS_EX_W $SYS_EX_H"
+    [[ $name != SYS_KEY_START_* ]] || design="$SYS_START_W $SYS_START_H"
+    # shellcheck disable=SC2086 # twips and the design size are lists
+    sys_area "$window" ${!name} $design || sys_fail "no geometry for window $window"
+}
+
+# Waits until the key at a place shows the focus colour over a third of its face (a range key's
 # picture covers half of it).
 sys_wait_focus()
 {
-    local window=$1 what=$2 design_w=$3 design_h=$4 area count
-    shift 4
-    area=$(sys_area "$window" "$@" "$design_w" "$design_h") || sys_fail "no geometry for window $window"
+    local window=$1 what=$2 area count
+    area=$(sys_place "$window" "$3")
     local size=${area%%+*}
     local pixels=$((${size%x*} * ${size#*x}))
     count=$(sys_wait_colour "$area" "$SYS_COLOUR_FOCUS" $((pixels / 3)) 8)
     [ "$count" -ge $((pixels / 3)) ] || sys_fail "$what does not hold the focus ($count of $pixels pixels)"
 }
 
-# Fails if the key at these twips shows the focus colour in the last screenshot.
+# Fails if the key at a place shows the focus colour in the last screenshot.
 sys_expect_no_focus()
 {
-    local window=$1 what=$2 design_w=$3 design_h=$4 area count
-    shift 4
-    area=$(sys_area "$window" "$@" "$design_w" "$design_h") || sys_fail "no geometry for window $window"
+    local window=$1 what=$2 area count
+    area=$(sys_place "$window" "$3")
     count=$(sys_count_colour "$SYS_SHOT" "$area" "$SYS_COLOUR_FOCUS")
     [ "$count" -lt 20 ] || sys_fail "$what holds the focus ($count pixels)"
 }
 
-# Counts the pixels of the last screenshot inside twips LEFT TOP WIDTH HEIGHT of a window that are
-# not of the given background colour: what a picture cell shows.
+# Counts the pixels of the last screenshot at a place of a window that are not of the given
+# background colour: what a picture cell shows.
 sys_count_marks()
 {
-    local window=$1 background=$2 design_w=$3 design_h=$4 area
-    shift 4
-    area=$(sys_area "$window" "$@" "$design_w" "$design_h") || sys_fail "no geometry for window $window"
-    convert "$SYS_SHOT" -crop "$area" +repage txt:- | tail -n +2 | grep -vci " $background " || true
+    local area
+    area=$(sys_place "$1" "$2")
+    convert "$SYS_SHOT" -crop "$area" +repage txt:- | tail -n +2 | grep -vci " $3 " || true
 }
 
 # Holds a key down with the X server's own auto-repeat for SECONDS, while two busy processes compete
@@ -387,8 +406,7 @@ sys_wait_start_window()
 {
     local window
     window=$(sys_wait_window "$SYS_TITLE_START" 20)
-    # shellcheck disable=SC2086
-    sys_wait_focus "$window" "the first exercise key" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_EX1
+    sys_wait_focus "$window" "the first exercise key" SYS_KEY_START_EX1
     printf '%s\n' "$window"
 }
 
@@ -397,32 +415,20 @@ sys_wait_start_window()
 # Enter on row 1, space on row 2 and the first "Conta" are held down: each acts once.
 sys_play_exercise()
 {
-    local exercise=$1 counts=$2 start title conta cell1 cell2 background verifica=3 esci=5 window area before after
-    local marks1 marks2
-    if [ "$exercise" = 1 ]; then
-        title=$SYS_TITLE_EX1 conta=$SYS_KEY_CONTA_EX1
-        cell1=$SYS_CELL1_EX1 cell2=$SYS_CELL2_EX1 background=$SYS_CELL_BG_EX1
-    else
-        title=$SYS_TITLE_EX2 conta=$SYS_KEY_CONTA_EX2
-        cell1=$SYS_CELL1_EX2 cell2=$SYS_CELL2_EX2 background=$SYS_CELL_BG_EX2
-    fi
+    local exercise=$1 counts=$2 start verifica=3 esci=5 window area before after marks1 marks2
+    local title="SYS_TITLE_EX$exercise" background="SYS_CELL_BG_EX$exercise"
+    title=${!title} background=${!background}
 
     start=$(sys_wait_start_window)
     sys_keys "$start" "$exercise"
     sys_hold_key "$start" Return # row 1: the exercise, and nothing more
-    # shellcheck disable=SC2086
-    sys_wait_focus "$start" "the first range key after a held Enter" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_5
+    sys_wait_focus "$start" "the first range key after a held Enter" SYS_KEY_START_5
     sys_shot "ex$exercise-held-enter"
-    # shellcheck disable=SC2086
-    sys_expect_no_focus "$start" "\"Vai\" after Enter held on row 1" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_VAI
+    sys_expect_no_focus "$start" "\"Vai\" after Enter held on row 1" SYS_KEY_START_VAI
     sys_hold_key "$start" space # row 2: one key on
-    # shellcheck disable=SC2086
-    sys_wait_focus "$start" "the second range key after a held space" "$SYS_START_W" "$SYS_START_H" \
-        $SYS_KEY_START_10
+    sys_wait_focus "$start" "the second range key after a held space" SYS_KEY_START_10
     sys_shot "ex$exercise-held-space"
-    # shellcheck disable=SC2086
-    sys_expect_no_focus "$start" "the third range key after a held space" "$SYS_START_W" "$SYS_START_H" \
-        $SYS_KEY_START_20
+    sys_expect_no_focus "$start" "the third range key after a held space" SYS_KEY_START_20
     xdotool search --onlyvisible --name "^($SYS_TITLE_EX1|$SYS_TITLE_EX2)\$" >/dev/null 2>&1 &&
         sys_fail "a held key opened an exercise"
     sys_keys "$start" 1 Return # row 2: up to 5
@@ -431,8 +437,7 @@ sys_play_exercise()
 
     window=$(sys_wait_window "$title" 15)
     sys_log "exercise $exercise window $window"
-    # shellcheck disable=SC2086
-    sys_wait_focus "$window" "\"Conta\" of exercise $exercise" "$SYS_EX_W" "$SYS_EX_H" $conta
+    sys_wait_focus "$window" "\"Conta\" of exercise $exercise" "SYS_KEY_CONTA_EX$exercise"
     area=$(sys_area "$window" 90 4515 7455 1320 "$SYS_EX_W" "$SYS_EX_H") || sys_fail "no geometry for $window"
     sys_shot "ex$exercise-open"
     before=$(sys_count_colour "$SYS_SHOT" "$area" "$SYS_COLOUR_OUTCOME")
@@ -440,10 +445,8 @@ sys_play_exercise()
 
     sys_hold_key "$window" Return # "Conta" holds the focus
     sys_shot "ex$exercise-held-conta"
-    # shellcheck disable=SC2086
-    marks1=$(sys_count_marks "$window" "$background" "$SYS_EX_W" "$SYS_EX_H" $cell1)
-    # shellcheck disable=SC2086
-    marks2=$(sys_count_marks "$window" "$background" "$SYS_EX_W" "$SYS_EX_H" $cell2)
+    marks1=$(sys_count_marks "$window" "SYS_CELL1_EX$exercise" "$background")
+    marks2=$(sys_count_marks "$window" "SYS_CELL2_EX$exercise" "$background")
     [ "$marks1" -ge 50 ] && [ "$marks2" -eq 0 ] ||
         sys_fail "Enter held on \"Conta\" of exercise $exercise: $marks1 and $marks2 pixels in the first two places"
     for _ in $(seq 2 "$counts"); do
@@ -466,21 +469,13 @@ sys_play_exercise()
 # status 0 within SECONDS.
 sys_leave()
 {
-    local seconds=$1 start status
+    local seconds=$1 start
     start=$(sys_wait_start_window)
     sys_keys "$start" 1 Return
     sys_keys "$start" 1 Return
     sys_shot "leaving"
     sys_keys "$start" 3 Return # row 3: "Esci"
-    local deadline=$((SECONDS + seconds))
-    while sys_program_alive && [ "$SECONDS" -lt "$deadline" ]; do
-        sleep 0.1
-    done
-    sys_program_alive && sys_fail "the program did not end within $seconds s of \"Esci\""
-    status=0
-    wait "$SYS_PROGRAM_PID" || status=$?
-    SYS_PROGRAM_PID=""
-    [ "$status" -eq 0 ] || sys_fail "the program ended with status $status"
+    sys_wait_end "$seconds" "after \"Esci\""
     sys_log "the program ended with status 0"
 }
 
@@ -531,15 +526,9 @@ sys_weston_shot()
 # Ends the program with SIGTERM, as a session ending does: it must leave with status 0 at once.
 sys_terminate_program()
 {
-    local status=0 deadline=$((SECONDS + 3)) from
+    local from
     from=$(date +%s%N)
     kill -TERM "$SYS_PROGRAM_PID"
-    while sys_program_alive && [ "$SECONDS" -lt "$deadline" ]; do
-        sleep 0.01
-    done
-    sys_program_alive && sys_fail "the program is still running 3 s after SIGTERM"
-    wait "$SYS_PROGRAM_PID" || status=$?
-    SYS_PROGRAM_PID=""
-    [ "$status" -eq 0 ] || sys_fail "the program ended with status $status on SIGTERM"
+    sys_wait_end 3 "after SIGTERM"
     sys_log "the program left on SIGTERM with status 0 in $((($(date +%s%N) - from) / 1000000)) ms"
 }

@@ -4,11 +4,9 @@
 # and on a French layout. Usage: end_to_end.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
-[ $# -eq 2 ] || { echo "usage: $0 PROGRAM ARTEFACTS_DIR" >&2; exit 2; }
-program=$(realpath "$1")
-SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
+sys_init "$@"
 
 # The command line, as Linux programs answer it, without a display: each case is the status and a
 # pattern the whole output must match, then the environment and the arguments.
@@ -62,15 +60,12 @@ sys_play_exercise 2 2
 # "&", "é", ... unshifted.
 start=$(sys_wait_start_window)
 sys_keys "$start" shift+2
-# shellcheck disable=SC2086
-sys_wait_focus "$start" "the second exercise key after Shift+2" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_EX2
+sys_wait_focus "$start" "the second exercise key after Shift+2" SYS_KEY_START_EX2
 setxkbmap -layout fr
 sys_keys "$start" ampersand
-# shellcheck disable=SC2086
-sys_wait_focus "$start" "the first exercise key after the French 1" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_EX1
+sys_wait_focus "$start" "the first exercise key after the French 1" SYS_KEY_START_EX1
 sys_keys "$start" eacute
-# shellcheck disable=SC2086
-sys_wait_focus "$start" "the second exercise key after the French 2" "$SYS_START_W" "$SYS_START_H" $SYS_KEY_START_EX2
+sys_wait_focus "$start" "the second exercise key after the French 2" SYS_KEY_START_EX2
 sys_shot "french-digit"
 sys_keys "$start" ampersand # back to the first key, where leaving starts
 setxkbmap -layout us

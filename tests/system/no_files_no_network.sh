@@ -5,11 +5,9 @@
 # Usage: no_files_no_network.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
-[ $# -eq 2 ] || { echo "usage: $0 PROGRAM ARTEFACTS_DIR" >&2; exit 2; }
-program=$(realpath "$1")
-SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
+sys_init "$@"
 
 # Calls that change the file system, whatever their outcome: an attempt is already a fault.
 readonly writing_calls="creat|mkdir|mkdirat|rmdir|rename|renameat|renameat2|unlink|unlinkat|link|linkat|\

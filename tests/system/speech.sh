@@ -9,11 +9,9 @@
 # Usage: speech.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
-[ $# -eq 2 ] || { echo "usage: $0 PROGRAM ARTEFACTS_DIR" >&2; exit 2; }
-program=$(realpath "$1")
-SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
+sys_init "$@"
 
 sys_start_x
 sys_start_sound
@@ -35,8 +33,7 @@ open_exercise()
     start=$(sys_wait_start_window)
     sys_keys "$start" 1 Return 1 Return 1 Return
     window=$(sys_wait_window "${1:-$SYS_TITLE_EX1}" 15)
-    # shellcheck disable=SC2086
-    sys_wait_focus "$window" "\"Conta\"" "$SYS_EX_W" "$SYS_EX_H" $SYS_KEY_CONTA_EX1
+    sys_wait_focus "$window" "\"Conta\"" SYS_KEY_CONTA_EX1
     printf '%s\n' "$window"
 }
 
@@ -82,10 +79,9 @@ sys_log "after the mistake: \"$taught\""
 sys_stop_pid "$SYS_SPEECHD_PID"
 SYS_SPEECHD_PID=""
 sys_keys "$window" 4 Return
-# shellcheck disable=SC2086
-sys_wait_focus "$window" "\"Conta\" after \"Avanti\"" "$SYS_EX_W" "$SYS_EX_H" $SYS_KEY_CONTA_EX1
+sys_wait_focus "$window" "\"Conta\" after \"Avanti\"" SYS_KEY_CONTA_EX1
 sys_keys "$window" Return
-area=$(sys_area "$window" $SYS_CELL1_EX1 "$SYS_EX_W" "$SYS_EX_H")
+area=$(sys_place "$window" SYS_CELL1_EX1)
 marks=$(sys_wait_colour "$area" "#0000FF" 20 1)
 [ "$marks" -ge 20 ] || sys_fail "with the speech service gone, \"Conta\" showed no symbol within 1 s"
 sleep 3

@@ -5,11 +5,9 @@
 # XWayland. Usage: wayland.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
-[ $# -eq 2 ] || { echo "usage: $0 PROGRAM ARTEFACTS_DIR" >&2; exit 2; }
-program=$(realpath "$1")
-SYS_ARTEFACTS=$2
 # shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
+sys_init "$@"
 
 # The start window fills weston's 1024x768 output, under a title bar about 30 px high; these boxes
 # lie inside the two exercise keys, whatever the decorations.
