@@ -27,9 +27,7 @@ class Exercise1 : public QObject {
                                float now = FakeClock().now)
     {
         program_.reset();
-        program_ = std::make_unique<TestProgram>();
-        program_->clock.now = now;
-        program_->start();
+        program_ = std::make_unique<TestProgram>(Start::Open, now);
         frmOperativo1& f = program_->openExercise1(maximum, 2, 3, count, places);
         return {*program_, f, f.window()};
     }
@@ -329,9 +327,7 @@ private slots:
         tk::SeededRandom fresh;
         const int expected = tk::draw(fresh, 4);
         for (int run = 0; run < 2; ++run) {
-            TestProgram t;
-            t.clock.now = 1000.0f + 777.0f * run;
-            t.start();
+            TestProgram t(Start::Open, 1000.0f + 777.0f * run);
             t.openExercise(1, 5);
             QCOMPARE(int(t->operativo1().stato().tipoSimbolo), expected);
             QCOMPARE(t.random.seeds.size(), 1);

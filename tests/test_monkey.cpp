@@ -87,9 +87,7 @@ tk::Form* Monkey::visibleForm() const
 void Monkey::startProgram()
 {
     t_.reset();
-    t_ = std::make_unique<TestProgram>();
-    t_->clock.now = float(pick(86400));
-    t_->start(false);
+    t_ = std::make_unique<TestProgram>(Start::CurtainClosed, float(pick(86400)));
     // A button still held when the last program ended is let go over the new one.
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         if (held_ & b)

@@ -59,8 +59,9 @@ void useLanguage(const QString& code)
     QCoreApplication::installTranslator(&translator);
 }
 
-TestProgram::TestProgram(Start when)
+TestProgram::TestProgram(Start when, float timeOfDay)
 {
+    clock.now = timeOfDay;
     if (!testlibHandler)
         testlibHandler = qInstallMessageHandler(quietHandler);
     if (!languageChosen)

@@ -57,7 +57,7 @@ public:
 };
 
 // When a test's program starts: later, when the test calls start(), or at once, with the curtain
-// ticked open or left closed.
+// ticked open or left closed. It starts at the time of day given, in seconds since midnight.
 enum class Start { Later, Open, CurtainClosed };
 
 // A whole program with fake services; timers tick only when the test says so.
@@ -67,7 +67,7 @@ struct TestProgram {
     RecordingSpeech voice;
     std::unique_ptr<Programma> program;
 
-    explicit TestProgram(Start when = Start::Later);
+    explicit TestProgram(Start when = Start::Later, float timeOfDay = FakeClock().now);
     ~TestProgram();
     Programma& operator*() { return *program; }
     Programma* operator->() { return program.get(); }
