@@ -2,7 +2,6 @@
 // the command keys, and what a new visit keeps.
 
 #include "Drive.h"
-#include "screen/Testo.h"
 
 #include <QtTest>
 
@@ -361,55 +360,6 @@ private slots:
         answer(f, 3);
         QCOMPARE(t.voice.said.last(), screenReader ? QStringLiteral("Era uno.") : QStringLiteral("Errato. Era uno."));
         QCOMPARE(f.pannello.LblEsito->caption(), QStringLiteral("ERRATO"));
-    }
-
-    // A count said aloud in the program's language: in Italian with its elisions and the accent
-    // of a final "tre", up to the counters' limit, and the first twenty and a few more elsewhere.
-    void countsInWords_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("words");
-        const std::pair<const char*, const char*> firstTwenty[] = {
-            {"it", "uno due tre quattro cinque sei sette otto nove dieci undici dodici tredici quattordici quindici "
-                   "sedici diciassette diciotto diciannove venti"},
-            {"en", "one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen "
-                   "sixteen seventeen eighteen nineteen twenty"},
-            {"de", "eins zwei drei vier fünf sechs sieben acht neun zehn elf zwölf dreizehn vierzehn fünfzehn "
-                   "sechzehn siebzehn achtzehn neunzehn zwanzig"},
-            {"fr", "un deux trois quatre cinq six sept huit neuf dix onze douze treize quatorze quinze seize "
-                   "dix-sept dix-huit dix-neuf vingt"},
-            {"es", "uno dos tres cuatro cinco seis siete ocho nueve diez once doce trece catorce quince dieciséis "
-                   "diecisiete dieciocho diecinueve veinte"},
-        };
-        for (const auto& [language, words] : firstTwenty) {
-            const QStringList each = QString::fromUtf8(words).split(u' ');
-            for (int n = 1; n <= 20; ++n)
-                QTest::addRow("%s %d", language, n) << QString::fromLatin1(language) << n << each[n - 1];
-        }
-        const std::tuple<const char*, int, const char*> more[] = {
-            {"it", 21, "ventuno"}, {"it", 23, "ventitré"}, {"it", 28, "ventotto"}, {"it", 33, "trentatré"},
-            {"it", 81, "ottantuno"}, {"it", 100, "cento"}, {"it", 101, "centouno"}, {"it", 108, "centotto"},
-            {"it", 180, "centottanta"}, {"it", 181, "centottantuno"}, {"it", 203, "duecentotré"},
-            {"it", 999, "novecentonovantanove"}, {"it", 1000, "mille"}, {"it", 1003, "milletré"},
-            {"it", 2003, "duemilatré"}, {"it", 3000, "tremila"}, {"it", 21000, "ventunmila"},
-            {"it", 23000, "ventitremila"}, {"it", 32767, "trentaduemilasettecentosessantasette"},
-            {"en", 21, "twenty-one"}, {"en", 32767, "thirty-two thousand seven hundred sixty-seven"},
-            {"de", 21, "einundzwanzig"}, {"de", 32767, "zweiunddreißigtausendsiebenhundertsiebenundsechzig"},
-            {"fr", 21, "vingt-et-un"}, {"fr", 80, "quatre-vingts"}, {"fr", 32767, "trente-deux mille sept cent soixante-sept"},
-            {"es", 21, "veintiuno"}, {"es", 100, "cien"}, {"es", 32767, "treinta y dos mil setecientos sesenta y siete"}};
-        for (const auto& [language, n, words] : more)
-            QTest::addRow("%s %d", language, n) << QString::fromLatin1(language) << n << QString::fromUtf8(words);
-    }
-    void countsInWords()
-    {
-        QFETCH(QString, language);
-        QFETCH(int, count);
-        QFETCH(QString, words);
-        useLanguage(language);
-        const QString said = testo::inParole(count);
-        useLanguage(QStringLiteral("it"));
-        QCOMPARE(said, words);
     }
 
     // The layout: the symbol area's fourth row reads 19, 20, 0, 23, 22, 21; pictures are drawn at
