@@ -151,16 +151,13 @@ step_metadata() {
     local xml
     xml=$(tr -s ' \n\t' ' ' <"$metainfo")
     has() { [[ "$xml" == *"$1"* ]] || fail "metainfo lacks $1"; }
-    has '<component type="desktop-application">'
-    has "<id>$APP_ID</id>"
-    has "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>"
-    has '<binary>quantella</binary>'
-    has "<release version=\"$VERSION\""
-    has '<summary xml:lang="it">'
-    has '<p xml:lang="it">'
-    has '<content_rating type="oars-'
-    has '<metadata_license>'
-    has '<project_license>'
+    local piece
+    for piece in '<component type="desktop-application">' "<id>$APP_ID</id>" \
+        "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" '<binary>quantella</binary>' \
+        "<release version=\"$VERSION\"" '<summary xml:lang="it">' '<p xml:lang="it">' \
+        '<content_rating type="oars-' '<metadata_license>' '<project_license>'; do
+        has "$piece"
+    done
     # Each language has its action, for a class whose computer is set to another, and its texts.
     local code
     for code in it ${LANGUAGES//;/ }; do
