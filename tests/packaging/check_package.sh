@@ -112,7 +112,7 @@ step_contents() {
     local depends dep
     depends=$(field Depends)
     echo "Depends: $depends"
-    for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6dbus6 libspeechd2 \
+    for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6dbus6 libspeechd2 libicu72 \
                qt6-qpa-plugins fonts-liberation2; do
         [[ ", $depends," == *", $dep "* || ", $depends," == *", $dep,"* ]] || fail "Depends lacks $dep: $depends"
     done
