@@ -197,12 +197,18 @@ QString Label::toolTip() const
 OptionButton::OptionButton(Window& window, const ControlSpec& spec, Control* container)
     : Control(window, spec, container),
       caption_(layoutText(spec.caption)),
+      pictureSource_(spec.picture),
       back_(colorOr(spec.back, defaultFace())),
       fore_(colorOr(spec.fore, defaultText()))
 {
-    if (spec.picture)
-        picture_ = spec.picture();
     setWidget(createWidget(*this, parentWidget()), spec.font.value_or(FontSpec{}));
+}
+
+QPixmap OptionButton::picture() const
+{
+    if (!picture_)
+        picture_ = pictureSource_ ? pictureSource_() : QPixmap();
+    return *picture_;
 }
 
 void OptionButton::setBackColor(const QColor& color)

@@ -134,7 +134,8 @@ public:
     OptionButton(Window& window, const ControlSpec& spec, Control* container);
 
     QString caption() const { return caption_; }
-    QPixmap picture() const { return picture_; }
+    // Made when first asked for, at the first paint: the window shows without waiting for it.
+    QPixmap picture() const;
     QColor backColor() const { return back_; }
     void setBackColor(const QColor& color);
     QColor foreColor() const { return fore_; }
@@ -144,7 +145,8 @@ public:
 
 private:
     QString caption_;
-    QPixmap picture_;
+    PictureSource pictureSource_;
+    mutable std::optional<QPixmap> picture_;
     QColor back_, fore_;
     bool selected_ = false;
 };
