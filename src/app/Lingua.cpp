@@ -27,13 +27,17 @@ QString localeDeiMessaggi()
 
 QStringList disponibili()
 {
-    QStringList codici{propria};
-    const QStringList tradotte = QDir(cartella).entryList({QStringLiteral("quantella_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& nome : tradotte) {
-        const QString codice = nome.section(u'_', 1).section(u'.', 0, 0);
-        if (!codici.contains(codice))
-            codici << codice;
-    }
+    // Names compared by hand: a wildcard filter would bring in the regular-expression engine,
+    // half a megabyte, at start-up.
+    static const QStringList codici = [] {
+        QStringList trovati{propria};
+        const QString prima = QStringLiteral("quantella_"), dopo = QStringLiteral(".qm");
+        for (const QString& nome : QDir(cartella).entryList(QDir::Files, QDir::Name))
+            if (nome.startsWith(prima) && nome.endsWith(dopo))
+                if (const QString codice = nome.mid(prima.size()).chopped(dopo.size()); !trovati.contains(codice))
+                    trovati << codice;
+        return trovati;
+    }();
     return codici;
 }
 
