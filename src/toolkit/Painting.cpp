@@ -98,12 +98,6 @@ QFont fitted(const QFont& font, const QRect& r, const QString& text, int flags)
     return f;
 }
 
-void drawFittedText(QPainter& p, const QRect& r, int flags, const QString& text)
-{
-    p.setFont(fitted(p.font(), r, text, flags));
-    p.drawText(r, flags, text);
-}
-
 } // namespace
 
 void paintFrame(QPainter& p, const QRect& r, const Frame& frame)
@@ -128,8 +122,10 @@ void paintLabel(QPainter& p, const QRect& r, const Label& label)
         p.fillRect(r, label.backColor());
     if (label.caption().isEmpty())
         return;
+    const int flags = Qt::AlignTop | label.alignment() | Qt::TextWordWrap;
     p.setPen(label.foreColor());
-    drawFittedText(p, r, int(Qt::AlignTop | label.alignment() | Qt::TextWordWrap), label.caption());
+    p.setFont(fitted(p.font(), r, label.caption(), flags));
+    p.drawText(r, flags, label.caption());
 }
 
 void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus)
@@ -162,14 +158,15 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
     } else if (!button.caption().isEmpty()) {
         const QRect inner = r.adjusted(4, 4, -4, -4).translated(shift);
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        p.setFont(fitted(p.font(), inner, button.caption(), flags));
         if (enabled) {
             p.setPen(button.foreColor());
-            drawFittedText(p, inner, flags, button.caption());
+            p.drawText(inner, flags, button.caption());
         } else {
             p.setPen(QColor(255, 255, 255));
-            drawFittedText(p, inner.translated(1, 1), flags, button.caption());
+            p.drawText(inner.translated(1, 1), flags, button.caption());
             p.setPen(QColor(128, 128, 128));
-            drawFittedText(p, inner, flags, button.caption());
+            p.drawText(inner, flags, button.caption());
         }
     }
 
