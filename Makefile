@@ -20,10 +20,11 @@ run: deps
 	@$(MAKE) --no-print-directory build
 	$(BUILD)/quantella
 
-# The whole suite on the plain build, then the in-process suites (the long random run among them)
-# on a build with AddressSanitizer, UBSan and LeakSanitizer.
+# The whole suite on the plain build (the benchmarks built, not run), then the in-process suites
+# (the long random run among them) on a build with AddressSanitizer, UBSan and LeakSanitizer.
 test: deps
 	@$(MAKE) --no-print-directory build sanitize-build
+	@cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

@@ -261,6 +261,17 @@ const std::map<std::string, Goal>& goals()
     return g;
 }
 
+// Why a run failed, or null. google-benchmark 1.8 renamed the fields (error_occurred and error_message
+// became skipped and skip_message); Debian 12 has 1.7 and Debian 13 1.9.
+template <typename Run>
+const std::string* failure(const Run& r)
+{
+    if constexpr (requires { r.skip_message; })
+        return r.skipped != decltype(r.skipped){} ? &r.skip_message : nullptr;
+    else
+        return r.error_occurred ? &r.error_message : nullptr;
+}
+
 class Summary final : public benchmark::BenchmarkReporter {
 public:
     bool ReportContext(const Context& context) override
@@ -272,8 +283,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& r : runs) {
-            if (r.error_occurred) {
-                std::fprintf(stderr, "%s: %s\n", r.run_name.function_name.c_str(), r.error_message.c_str());
+            if (const std::string* why = failure(r)) {
+                std::fprintf(stderr, "%s: %s\n", r.run_name.function_name.c_str(), why->c_str());
                 failed_ = true;
                 continue;
             }
