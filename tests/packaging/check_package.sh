@@ -131,15 +131,25 @@ step_contents() {
         fail "Recommends is '$(field Recommends)'"
 }
 
+# appstreamcli validate|validate-tree PATH, passing when it finds no error or warning but one:
+# url-homepage-missing, which appstream 1.0 warns of (0.16 does not know it). Quantella has no
+# public homepage, and an address made up to silence it would send families to a page not ours.
+appstream_valid() {
+    local out
+    out=$(appstreamcli "$1" --no-net "$2" 2>&1) && return 0
+    echo "$out"
+    [ "$(awk '/^[EW]: / {print $3}' <<<"$out" | sort -u)" = "url-homepage-missing" ]
+}
+
 step_metadata() {
     unpack
     local desktop="$tmp/root/usr/share/applications/$APP_ID.desktop"
     local metainfo="$tmp/root/usr/share/metainfo/$APP_ID.metainfo.xml"
 
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $APP_ID.desktop"
-    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $APP_ID.metainfo.xml"
+    appstream_valid validate "$metainfo" || fail "appstreamcli rejects $APP_ID.metainfo.xml"
     # The installed tree as a whole: the metainfo finds the desktop entry it launches.
-    appstreamcli validate-tree --no-net "$tmp/root" || fail "appstreamcli rejects the installed tree"
+    appstream_valid validate-tree "$tmp/root" || fail "appstreamcli rejects the installed tree"
 
     # A key of the main group, not of the actions after it.
     key() { sed -n "/^\[Desktop Entry\]/,/^\[Desktop Action/s/^$1=//p" "$desktop"; }
@@ -188,9 +198,14 @@ step_icons() {
 
 step_lintian() {
     unpack
-    # No tag is suppressed. Should one ever need to be, pass it with --suppress-tags here and
-    # write the reason next to it.
-    lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings (above)"
+    # lintian validates the metainfo too, and names no issue in its tag: the tag is let through
+    # only when appstreamcli's one complaint is the missing homepage (appstream_valid). No other
+    # tag is suppressed; should one ever need to be, write the reason next to it.
+    local metainfo="$tmp/root/usr/share/metainfo/$APP_ID.metainfo.xml" suppress=()
+    if ! appstreamcli validate --no-net "$metainfo" >/dev/null 2>&1 && appstream_valid validate "$metainfo" >/dev/null; then
+        suppress=(--suppress-tags appstream-metadata-validation-failed)
+    fi
+    lintian --fail-on error,warning "${suppress[@]}" "$deb" || fail "lintian reports errors or warnings (above)"
 
     # A release bump that forgot the changelog: the package would say one version, its
     # changelog another.
