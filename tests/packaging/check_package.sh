@@ -138,7 +138,7 @@ appstream_valid() {
     local out
     out=$(appstreamcli "$1" --no-net "$2" 2>&1) && return 0
     echo "$out"
-    [ "$(awk '/^[EW]: / {print $3}' <<<"$out" | sort -u)" = "url-homepage-missing" ]
+    [ "$(awk '$1 ~ /^[EW]:$/ {print $3}' <<<"$out" | sort -u)" = "url-homepage-missing" ]
 }
 
 step_metadata() {

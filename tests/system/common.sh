@@ -495,12 +495,16 @@ sys_start_weston()
         --idle-time=0 --debug --config="$SYS_TMP/weston.ini" --log="$SYS_ARTEFACTS/weston-$backend.log" "$@" \
         >/dev/null 2>&1 &
     SYS_WESTON_PID=$!
-    local deadline=$((SECONDS + 15))
-    until weston-info 2>/dev/null | grep -q "'weston_screenshooter'"; do
+    # Ready when it takes a screenshot, which is what the tests ask of it: weston 10 and 14 take
+    # them through different protocols, and only weston 10 has weston-info to list them.
+    local deadline=$((SECONDS + 15)) probe
+    probe=$(mktemp -d "$SYS_TMP/ready.XXXXXX")
+    until (cd "$probe" && timeout 5 weston-screenshooter >/dev/null 2>&1); do
         kill -0 "$SYS_WESTON_PID" 2>/dev/null || sys_fail "weston ($backend) ended: $(tail -5 "$SYS_ARTEFACTS/weston-$backend.log")"
         [ "$SECONDS" -lt "$deadline" ] || sys_fail "weston ($backend) is not ready"
         sleep 0.05
     done
+    rm -rf "$probe"
     sys_log "weston ($backend) on $WAYLAND_DISPLAY, pid $SYS_WESTON_PID"
 }
 
