@@ -43,9 +43,9 @@
         <source>Erano %1.</source>
         <comment>said after a mistake: how many there were; %1 is the number in words</comment>
         <translation>
-            <numerusform>Era %1.</numerusform>
-            <numerusform>Erau %1.</numerusform>
-            <numerusform>Erau %1.</numerusform>
+            <numerusform>Răspunsul corect era %1.</numerusform>
+            <numerusform>Răspunsul corect era %1.</numerusform>
+            <numerusform>Răspunsul corect era %1.</numerusform>
         </translation>
     </message>
 </context>
