@@ -6,46 +6,46 @@
     <message>
         <source>Oggetti da contare</source>
         <extracomment>What a screen reader calls the set of objects the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obiecte de numărat</translation>
     </message>
     <message numerus="yes">
         <source>%n simboli</source>
         <comment>the symbols the child has placed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n simbol</numerusform>
+            <numerusform>%n simboluri</numerusform>
+            <numerusform>%n de simboluri</numerusform>
         </translation>
     </message>
     <message>
         <source>Simboli da contare</source>
         <extracomment>What a screen reader calls the row of symbols the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simboluri de numărat</translation>
     </message>
     <message numerus="yes">
         <source>%n oggetti</source>
         <comment>objects in the child&apos;s set</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n obiect</numerusform>
+            <numerusform>%n obiecte</numerusform>
+            <numerusform>%n de obiecte</numerusform>
         </translation>
     </message>
     <message>
         <source>Esatto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo!</translation>
     </message>
     <message>
         <source>Errato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai greșit.</translation>
     </message>
     <message numerus="yes">
         <source>Erano %1.</source>
         <comment>said after a mistake: how many there were; %1 is the number in words</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Răspunsul corect era %1.</numerusform>
+            <numerusform>Răspunsul corect era %1.</numerusform>
+            <numerusform>Răspunsul corect era %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -53,77 +53,77 @@
     <name>Figure</name>
     <message>
         <source>aquilone</source>
-        <translation type="unfinished"></translation>
+        <translation>zmeu</translation>
     </message>
     <message>
         <source>bandiera</source>
-        <translation type="unfinished"></translation>
+        <translation>steag</translation>
     </message>
     <message>
         <source>barca a vela</source>
-        <translation type="unfinished"></translation>
+        <translation>barcă cu pânze</translation>
     </message>
     <message>
         <source>candela</source>
-        <translation type="unfinished"></translation>
+        <translation>lumânare</translation>
     </message>
     <message>
         <source>dado</source>
-        <translation type="unfinished"></translation>
+        <translation>zar</translation>
     </message>
     <message>
         <source>imbuto</source>
-        <translation type="unfinished"></translation>
+        <translation>pâlnie</translation>
     </message>
     <message>
         <source>lampada</source>
-        <translation type="unfinished"></translation>
+        <translation>lampă</translation>
     </message>
     <message>
         <source>sedia</source>
-        <translation type="unfinished"></translation>
+        <translation>scaun</translation>
     </message>
     <message>
         <source>abete</source>
-        <translation type="unfinished"></translation>
+        <translation>brad</translation>
     </message>
     <message>
         <source>ciliegie</source>
-        <translation type="unfinished"></translation>
+        <translation>cireșe</translation>
     </message>
     <message>
         <source>trombetta</source>
-        <translation type="unfinished"></translation>
+        <translation>trompetă</translation>
     </message>
     <message>
         <source>gatto</source>
-        <translation type="unfinished"></translation>
+        <translation>pisică</translation>
     </message>
     <message>
         <source>mela</source>
-        <translation type="unfinished"></translation>
+        <translation>măr</translation>
     </message>
     <message>
         <source>gelato</source>
-        <translation type="unfinished"></translation>
+        <translation>înghețată</translation>
     </message>
     <message>
         <source>coccinella</source>
-        <translation type="unfinished"></translation>
+        <translation>buburuză</translation>
     </message>
     <message>
         <source>coniglio</source>
-        <translation type="unfinished"></translation>
+        <translation>iepure</translation>
     </message>
     <message>
         <source>FINO A</source>
         <extracomment>Drawn over five or ten red squares on a range key: &quot;up to&quot; that many. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PÂNĂ LA</translation>
     </message>
     <message>
         <source>OLTRE</source>
         <extracomment>Drawn over ten red squares on a range key: &quot;more than&quot; ten. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PESTE</translation>
     </message>
 </context>
 <context>
@@ -131,124 +131,124 @@
     <message>
         <source>Esercizio</source>
         <extracomment>What a screen reader calls the row of the two exercise keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exercițiu</translation>
     </message>
     <message>
         <source>Fino a quanto contare</source>
         <extracomment>What a screen reader calls the row of range keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Până unde numărăm</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>A command key: leave this screen (on the start screen: leave the program). One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ieșire</translation>
     </message>
     <message>
         <source>Comandi</source>
-        <translation type="unfinished"></translation>
+        <translation>Comenzi</translation>
     </message>
     <message>
         <source>Il nuovo software di Arvedo</source>
         <extracomment>The credit band; Arvedo is a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Noul program de la Arvedo</translation>
     </message>
     <message>
         <source>Dall&apos;insieme ai simboli grafici</source>
-        <translation type="unfinished"></translation>
+        <translation>De la mulțime la simbolurile grafice</translation>
     </message>
     <message>
         <source>Dai simboli grafici all&apos;insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>De la simbolurile grafice la mulțime</translation>
     </message>
     <message>
         <source>Fino a cinque</source>
         <extracomment>What a screen reader says of the range key whose picture shows &quot;up to&quot; over five squares.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Până la cinci</translation>
     </message>
     <message>
         <source>Fino a dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>Până la zece</translation>
     </message>
     <message>
         <source>Oltre dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>Peste zece</translation>
     </message>
     <message>
         <source>Reimposta</source>
         <extracomment>A command key of the start screen: clear the choices and choose again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alege din nou</translation>
     </message>
     <message>
         <source>Vai</source>
         <extracomment>A command key of the start screen: start the chosen exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Începe</translation>
     </message>
     <message>
         <source>     Obiettivo: quantella grafici</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Obiectiv: pune câte un simbol pentru fiecare obiect</translation>
     </message>
     <message>
         <source>Verifica</source>
         <extracomment>A command key: check the answer. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verifică</translation>
     </message>
     <message>
         <source>Conta</source>
         <extracomment>A command key: count one more (adds one symbol or object). One short word, a verb.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numără</translation>
     </message>
     <message>
         <source>Avanti</source>
         <extracomment>A command key: go on to the next exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Înainte</translation>
     </message>
     <message>
         <source>Ricomincia</source>
         <extracomment>A command key: start the answer again. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reîncepe</translation>
     </message>
     <message>
         <source>     Obiettivo: guarda i simboli e costruisci l&apos;insieme</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Obiectiv: uită-te la simboluri și formează mulțimea</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Secunde pentru fiecare răspuns</translation>
     </message>
     <message>
         <source>Risultati</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezultate</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Secunde pentru toate răspunsurile de până acum</translation>
     </message>
     <message>
         <source>Oper</source>
         <extracomment>Heading of the exercise number in the results panel: a short abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exercițiu</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
         <extracomment>Heading over the count of right answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Răspunsuri corecte</translation>
     </message>
     <message>
         <source> Risposte errate</source>
         <extracomment>Heading over the count of wrong answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Răspunsuri greșite</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
         <extracomment>Heading over the seconds the last answer took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Timp de răspuns</translation>
     </message>
     <message>
         <source>Tempo totale</source>
         <extracomment>Heading over the seconds all answers took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Timp total</translation>
     </message>
 </context>
 <context>
@@ -256,7 +256,7 @@
     <message>
         <source>italiano</source>
         <extracomment>The name of this translation&apos;s language, in the language itself, lower case as in a sentence where the language writes it so: &quot;English&quot;, &quot;Deutsch&quot;, &quot;français&quot;, &quot;español&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>română</translation>
     </message>
 </context>
 <context>
@@ -272,87 +272,95 @@ Opzioni:
   --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
 </source>
         <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilizare: quantella [opțiuni]
+Quantella îi ajută pe copii să învețe să numere.
+
+Opțiuni:
+  -h, --help        afișează acest ajutor și iese
+  -v, --version     afișează versiunea și iese
+  --senza-voce      fără voce: nu spune cu voce tare numere, rezultate sau nume de taste
+  --lingua COD      limba textelor și a vocii, în locul limbii desktopului:
+</translation>
     </message>
     <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
-        <translation type="unfinished"></translation>
+        <translation>opțiunea %1 nu acceptă o valoare</translation>
     </message>
     <message>
         <source>opzione sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opțiune necunoscută: %1</translation>
     </message>
     <message>
         <source>argomento non previsto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument neașteptat: %1</translation>
     </message>
     <message>
         <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>opțiunii --lingua îi lipsește codul limbii</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>limbă necunoscută: %1; limbile sunt: %2</translation>
     </message>
     <message>
         <source>la piattaforma %1 non si avvia</source>
-        <translation type="unfinished"></translation>
+        <translation>platforma %1 nu pornește</translation>
     </message>
     <message>
         <source>né DISPLAY né WAYLAND_DISPLAY sono impostate</source>
-        <translation type="unfinished"></translation>
+        <translation>nici DISPLAY, nici WAYLAND_DISPLAY nu sunt definite</translation>
     </message>
     <message>
         <source>impossibile collegarsi a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conectarea la %1 nu este posibilă</translation>
     </message>
     <message>
         <source>nessuno schermo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>niciun ecran: %1</translation>
     </message>
     <message>
         <source>nessun servizio di sintesi vocale</source>
-        <translation type="unfinished"></translation>
+        <translation>niciun serviciu de sinteză vocală</translation>
     </message>
     <message>
         <source>nessuna voce per la lingua: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicio voce pentru limba: %1</translation>
     </message>
     <message>
         <source>il servizio di sintesi vocale non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>serviciul de sinteză vocală nu răspunde</translation>
     </message>
     <message>
         <source>nessuna voce (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>nicio voce (%1); programul continuă în liniște</translation>
     </message>
     <message>
         <source>voce persa (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>vocea s-a pierdut (%1); programul continuă în liniște</translation>
     </message>
     <message>
         <source>la voce è tornata</source>
-        <translation type="unfinished"></translation>
+        <translation>vocea a revenit</translation>
     </message>
 </context>
 <context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezultat</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading of the results and its value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>ERRATO</source>
-        <translation type="unfinished"></translation>
+        <translation>GREȘIT</translation>
     </message>
     <message>
         <source>ESATTO</source>
-        <translation type="unfinished"></translation>
+        <translation>CORECT</translation>
     </message>
 </context>
 </TS>

@@ -6,43 +6,43 @@
     <message>
         <source>Oggetti da contare</source>
         <extracomment>What a screen reader calls the set of objects the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sende për të numëruar</translation>
     </message>
     <message numerus="yes">
         <source>%n simboli</source>
         <comment>the symbols the child has placed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n simbol</numerusform>
+            <numerusform>%n simbole</numerusform>
         </translation>
     </message>
     <message>
         <source>Simboli da contare</source>
         <extracomment>What a screen reader calls the row of symbols the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simbole për të numëruar</translation>
     </message>
     <message numerus="yes">
         <source>%n oggetti</source>
         <comment>objects in the child&apos;s set</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n send</numerusform>
+            <numerusform>%n sende</numerusform>
         </translation>
     </message>
     <message>
         <source>Esatto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Të lumtë!</translation>
     </message>
     <message>
         <source>Errato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke gabuar.</translation>
     </message>
     <message numerus="yes">
         <source>Erano %1.</source>
         <comment>said after a mistake: how many there were; %1 is the number in words</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ishte %1.</numerusform>
+            <numerusform>Ishin %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -50,77 +50,77 @@
     <name>Figure</name>
     <message>
         <source>aquilone</source>
-        <translation type="unfinished"></translation>
+        <translation>qift</translation>
     </message>
     <message>
         <source>bandiera</source>
-        <translation type="unfinished"></translation>
+        <translation>flamur</translation>
     </message>
     <message>
         <source>barca a vela</source>
-        <translation type="unfinished"></translation>
+        <translation>varkë me vela</translation>
     </message>
     <message>
         <source>candela</source>
-        <translation type="unfinished"></translation>
+        <translation>qiri</translation>
     </message>
     <message>
         <source>dado</source>
-        <translation type="unfinished"></translation>
+        <translation>zar</translation>
     </message>
     <message>
         <source>imbuto</source>
-        <translation type="unfinished"></translation>
+        <translation>hinkë</translation>
     </message>
     <message>
         <source>lampada</source>
-        <translation type="unfinished"></translation>
+        <translation>llambë</translation>
     </message>
     <message>
         <source>sedia</source>
-        <translation type="unfinished"></translation>
+        <translation>karrige</translation>
     </message>
     <message>
         <source>abete</source>
-        <translation type="unfinished"></translation>
+        <translation>bredh</translation>
     </message>
     <message>
         <source>ciliegie</source>
-        <translation type="unfinished"></translation>
+        <translation>qershi</translation>
     </message>
     <message>
         <source>trombetta</source>
-        <translation type="unfinished"></translation>
+        <translation>trumbetë</translation>
     </message>
     <message>
         <source>gatto</source>
-        <translation type="unfinished"></translation>
+        <translation>mace</translation>
     </message>
     <message>
         <source>mela</source>
-        <translation type="unfinished"></translation>
+        <translation>mollë</translation>
     </message>
     <message>
         <source>gelato</source>
-        <translation type="unfinished"></translation>
+        <translation>akullore</translation>
     </message>
     <message>
         <source>coccinella</source>
-        <translation type="unfinished"></translation>
+        <translation>mollëkuqe</translation>
     </message>
     <message>
         <source>coniglio</source>
-        <translation type="unfinished"></translation>
+        <translation>lepur</translation>
     </message>
     <message>
         <source>FINO A</source>
         <extracomment>Drawn over five or ten red squares on a range key: &quot;up to&quot; that many. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DERI NË</translation>
     </message>
     <message>
         <source>OLTRE</source>
         <extracomment>Drawn over ten red squares on a range key: &quot;more than&quot; ten. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MBI</translation>
     </message>
 </context>
 <context>
@@ -128,124 +128,124 @@
     <message>
         <source>Esercizio</source>
         <extracomment>What a screen reader calls the row of the two exercise keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ushtrimi</translation>
     </message>
     <message>
         <source>Fino a quanto contare</source>
         <extracomment>What a screen reader calls the row of range keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deri ku numërojmë</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>A command key: leave this screen (on the start screen: leave the program). One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dil</translation>
     </message>
     <message>
         <source>Comandi</source>
-        <translation type="unfinished"></translation>
+        <translation>Komandat</translation>
     </message>
     <message>
         <source>Il nuovo software di Arvedo</source>
         <extracomment>The credit band; Arvedo is a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programi i ri nga Arvedo</translation>
     </message>
     <message>
         <source>Dall&apos;insieme ai simboli grafici</source>
-        <translation type="unfinished"></translation>
+        <translation>Nga bashkësia te simbolet grafike</translation>
     </message>
     <message>
         <source>Dai simboli grafici all&apos;insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Nga simbolet grafike te bashkësia</translation>
     </message>
     <message>
         <source>Fino a cinque</source>
         <extracomment>What a screen reader says of the range key whose picture shows &quot;up to&quot; over five squares.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deri në pesë</translation>
     </message>
     <message>
         <source>Fino a dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>Deri në dhjetë</translation>
     </message>
     <message>
         <source>Oltre dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>Mbi dhjetë</translation>
     </message>
     <message>
         <source>Reimposta</source>
         <extracomment>A command key of the start screen: clear the choices and choose again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zgjidh përsëri</translation>
     </message>
     <message>
         <source>Vai</source>
         <extracomment>A command key of the start screen: start the chosen exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fillo</translation>
     </message>
     <message>
         <source>     Obiettivo: quantella grafici</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Qëllimi: vendos një simbol për çdo send</translation>
     </message>
     <message>
         <source>Verifica</source>
         <extracomment>A command key: check the answer. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollo</translation>
     </message>
     <message>
         <source>Conta</source>
         <extracomment>A command key: count one more (adds one symbol or object). One short word, a verb.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numëro</translation>
     </message>
     <message>
         <source>Avanti</source>
         <extracomment>A command key: go on to the next exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vazhdo</translation>
     </message>
     <message>
         <source>Ricomincia</source>
         <extracomment>A command key: start the answer again. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rifillo</translation>
     </message>
     <message>
         <source>     Obiettivo: guarda i simboli e costruisci l&apos;insieme</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Qëllimi: shiko simbolet dhe ndërto bashkësinë</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekonda për çdo përgjigje</translation>
     </message>
     <message>
         <source>Risultati</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezultatet</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekonda për të gjitha përgjigjet deri tani</translation>
     </message>
     <message>
         <source>Oper</source>
         <extracomment>Heading of the exercise number in the results panel: a short abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ushtrimi</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
         <extracomment>Heading over the count of right answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Përgjigje të sakta</translation>
     </message>
     <message>
         <source> Risposte errate</source>
         <extracomment>Heading over the count of wrong answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Përgjigje të gabuara</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
         <extracomment>Heading over the seconds the last answer took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Koha e përgjigjes</translation>
     </message>
     <message>
         <source>Tempo totale</source>
         <extracomment>Heading over the seconds all answers took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Koha gjithsej</translation>
     </message>
 </context>
 <context>
@@ -253,7 +253,7 @@
     <message>
         <source>italiano</source>
         <extracomment>The name of this translation&apos;s language, in the language itself, lower case as in a sentence where the language writes it so: &quot;English&quot;, &quot;Deutsch&quot;, &quot;français&quot;, &quot;español&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shqip</translation>
     </message>
 </context>
 <context>
@@ -269,87 +269,95 @@ Opzioni:
   --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
 </source>
         <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Përdorimi: quantella [opsione]
+Quantella i ndihmon fëmijët të mësojnë të numërojnë.
+
+Opsionet:
+  -h, --help        shfaq këtë ndihmë dhe del
+  -v, --version     shfaq versionin dhe del
+  --senza-voce      pa zë: nuk thotë me zë numra, përfundime apo emra tastesh
+  --lingua KODI     gjuha e teksteve dhe e zërit, në vend të gjuhës së desktopit:
+</translation>
     </message>
     <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
-        <translation type="unfinished"></translation>
+        <translation>opsioni %1 nuk pranon vlerë</translation>
     </message>
     <message>
         <source>opzione sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opsion i panjohur: %1</translation>
     </message>
     <message>
         <source>argomento non previsto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument i papritur: %1</translation>
     </message>
     <message>
         <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>opsionit --lingua i mungon kodi i gjuhës</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gjuhë e panjohur: %1; gjuhët janë: %2</translation>
     </message>
     <message>
         <source>la piattaforma %1 non si avvia</source>
-        <translation type="unfinished"></translation>
+        <translation>platforma %1 nuk niset</translation>
     </message>
     <message>
         <source>né DISPLAY né WAYLAND_DISPLAY sono impostate</source>
-        <translation type="unfinished"></translation>
+        <translation>nuk është caktuar as DISPLAY, as WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>impossibile collegarsi a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuk mund të lidhet me %1</translation>
     </message>
     <message>
         <source>nessuno schermo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuk ka ekran: %1</translation>
     </message>
     <message>
         <source>nessun servizio di sintesi vocale</source>
-        <translation type="unfinished"></translation>
+        <translation>nuk ka shërbim të sintezës së zërit</translation>
     </message>
     <message>
         <source>nessuna voce per la lingua: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuk ka zë për gjuhën: %1</translation>
     </message>
     <message>
         <source>il servizio di sintesi vocale non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>shërbimi i sintezës së zërit nuk përgjigjet</translation>
     </message>
     <message>
         <source>nessuna voce (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>nuk ka zë (%1); programi vazhdon pa zë</translation>
     </message>
     <message>
         <source>voce persa (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>zëri humbi (%1); programi vazhdon pa zë</translation>
     </message>
     <message>
         <source>la voce è tornata</source>
-        <translation type="unfinished"></translation>
+        <translation>zëri u kthye</translation>
     </message>
 </context>
 <context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezultati</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading of the results and its value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>ERRATO</source>
-        <translation type="unfinished"></translation>
+        <translation>GABIM</translation>
     </message>
     <message>
         <source>ESATTO</source>
-        <translation type="unfinished"></translation>
+        <translation>SAKTË</translation>
     </message>
 </context>
 </TS>

@@ -6,46 +6,46 @@
     <message>
         <source>Oggetti da contare</source>
         <extracomment>What a screen reader calls the set of objects the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Предмети для лічби</translation>
     </message>
     <message numerus="yes">
         <source>%n simboli</source>
         <comment>the symbols the child has placed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n символ</numerusform>
+            <numerusform>%n символи</numerusform>
+            <numerusform>%n символів</numerusform>
         </translation>
     </message>
     <message>
         <source>Simboli da contare</source>
         <extracomment>What a screen reader calls the row of symbols the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Символи для лічби</translation>
     </message>
     <message numerus="yes">
         <source>%n oggetti</source>
         <comment>objects in the child&apos;s set</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n предмет</numerusform>
+            <numerusform>%n предмети</numerusform>
+            <numerusform>%n предметів</numerusform>
         </translation>
     </message>
     <message>
         <source>Esatto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Молодець!</translation>
     </message>
     <message>
         <source>Errato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильно.</translation>
     </message>
     <message numerus="yes">
         <source>Erano %1.</source>
         <comment>said after a mistake: how many there were; %1 is the number in words</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Був %1.</numerusform>
+            <numerusform>Їх було %1.</numerusform>
+            <numerusform>Їх було %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -53,77 +53,77 @@
     <name>Figure</name>
     <message>
         <source>aquilone</source>
-        <translation type="unfinished"></translation>
+        <translation>повітряний змій</translation>
     </message>
     <message>
         <source>bandiera</source>
-        <translation type="unfinished"></translation>
+        <translation>прапор</translation>
     </message>
     <message>
         <source>barca a vela</source>
-        <translation type="unfinished"></translation>
+        <translation>вітрильник</translation>
     </message>
     <message>
         <source>candela</source>
-        <translation type="unfinished"></translation>
+        <translation>свічка</translation>
     </message>
     <message>
         <source>dado</source>
-        <translation type="unfinished"></translation>
+        <translation>кубик</translation>
     </message>
     <message>
         <source>imbuto</source>
-        <translation type="unfinished"></translation>
+        <translation>лійка</translation>
     </message>
     <message>
         <source>lampada</source>
-        <translation type="unfinished"></translation>
+        <translation>лампа</translation>
     </message>
     <message>
         <source>sedia</source>
-        <translation type="unfinished"></translation>
+        <translation>стілець</translation>
     </message>
     <message>
         <source>abete</source>
-        <translation type="unfinished"></translation>
+        <translation>ялинка</translation>
     </message>
     <message>
         <source>ciliegie</source>
-        <translation type="unfinished"></translation>
+        <translation>вишні</translation>
     </message>
     <message>
         <source>trombetta</source>
-        <translation type="unfinished"></translation>
+        <translation>труба</translation>
     </message>
     <message>
         <source>gatto</source>
-        <translation type="unfinished"></translation>
+        <translation>кіт</translation>
     </message>
     <message>
         <source>mela</source>
-        <translation type="unfinished"></translation>
+        <translation>яблуко</translation>
     </message>
     <message>
         <source>gelato</source>
-        <translation type="unfinished"></translation>
+        <translation>морозиво</translation>
     </message>
     <message>
         <source>coccinella</source>
-        <translation type="unfinished"></translation>
+        <translation>сонечко</translation>
     </message>
     <message>
         <source>coniglio</source>
-        <translation type="unfinished"></translation>
+        <translation>кролик</translation>
     </message>
     <message>
         <source>FINO A</source>
         <extracomment>Drawn over five or ten red squares on a range key: &quot;up to&quot; that many. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ДО</translation>
     </message>
     <message>
         <source>OLTRE</source>
         <extracomment>Drawn over ten red squares on a range key: &quot;more than&quot; ten. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ПОНАД</translation>
     </message>
 </context>
 <context>
@@ -131,124 +131,124 @@
     <message>
         <source>Esercizio</source>
         <extracomment>What a screen reader calls the row of the two exercise keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вправа</translation>
     </message>
     <message>
         <source>Fino a quanto contare</source>
         <extracomment>What a screen reader calls the row of range keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>До скількох лічити</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>A command key: leave this screen (on the start screen: leave the program). One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вихід</translation>
     </message>
     <message>
         <source>Comandi</source>
-        <translation type="unfinished"></translation>
+        <translation>Команди</translation>
     </message>
     <message>
         <source>Il nuovo software di Arvedo</source>
         <extracomment>The credit band; Arvedo is a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нова програма від Arvedo</translation>
     </message>
     <message>
         <source>Dall&apos;insieme ai simboli grafici</source>
-        <translation type="unfinished"></translation>
+        <translation>Від множини до графічних символів</translation>
     </message>
     <message>
         <source>Dai simboli grafici all&apos;insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Від графічних символів до множини</translation>
     </message>
     <message>
         <source>Fino a cinque</source>
         <extracomment>What a screen reader says of the range key whose picture shows &quot;up to&quot; over five squares.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>До пʼяти</translation>
     </message>
     <message>
         <source>Fino a dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>До десяти</translation>
     </message>
     <message>
         <source>Oltre dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>Понад десять</translation>
     </message>
     <message>
         <source>Reimposta</source>
         <extracomment>A command key of the start screen: clear the choices and choose again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Обери знову</translation>
     </message>
     <message>
         <source>Vai</source>
         <extracomment>A command key of the start screen: start the chosen exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Почни</translation>
     </message>
     <message>
         <source>     Obiettivo: quantella grafici</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Мета: постав один символ для кожного предмета</translation>
     </message>
     <message>
         <source>Verifica</source>
         <extracomment>A command key: check the answer. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Перевір</translation>
     </message>
     <message>
         <source>Conta</source>
         <extracomment>A command key: count one more (adds one symbol or object). One short word, a verb.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Лічи</translation>
     </message>
     <message>
         <source>Avanti</source>
         <extracomment>A command key: go on to the next exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Далі</translation>
     </message>
     <message>
         <source>Ricomincia</source>
         <extracomment>A command key: start the answer again. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Спочатку</translation>
     </message>
     <message>
         <source>     Obiettivo: guarda i simboli e costruisci l&apos;insieme</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Мета: подивись на символи й склади множину</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Секунди на кожну відповідь</translation>
     </message>
     <message>
         <source>Risultati</source>
-        <translation type="unfinished"></translation>
+        <translation>Результати</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Секунди на всі відповіді від початку</translation>
     </message>
     <message>
         <source>Oper</source>
         <extracomment>Heading of the exercise number in the results panel: a short abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вправа</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
         <extracomment>Heading over the count of right answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Правильні відповіді</translation>
     </message>
     <message>
         <source> Risposte errate</source>
         <extracomment>Heading over the count of wrong answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Неправильні відповіді</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
         <extracomment>Heading over the seconds the last answer took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Час відповіді</translation>
     </message>
     <message>
         <source>Tempo totale</source>
         <extracomment>Heading over the seconds all answers took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Загальний час</translation>
     </message>
 </context>
 <context>
@@ -256,7 +256,7 @@
     <message>
         <source>italiano</source>
         <extracomment>The name of this translation&apos;s language, in the language itself, lower case as in a sentence where the language writes it so: &quot;English&quot;, &quot;Deutsch&quot;, &quot;français&quot;, &quot;español&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>українська</translation>
     </message>
 </context>
 <context>
@@ -272,87 +272,95 @@ Opzioni:
   --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
 </source>
         <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Використання: quantella [параметри]
+Quantella допомагає дітям навчитися лічити.
+
+Параметри:
+  -h, --help        показати цю довідку й вийти
+  -v, --version     показати версію й вийти
+  --senza-voce      без голосу: не промовляти вголос ні чисел, ні результатів, ні назв клавіш
+  --lingua КОД      мова текстів і голосу замість мови робочого столу:
+</translation>
     </message>
     <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
-        <translation type="unfinished"></translation>
+        <translation>параметр %1 не приймає значення</translation>
     </message>
     <message>
         <source>opzione sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>невідомий параметр: %1</translation>
     </message>
     <message>
         <source>argomento non previsto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неочікуваний аргумент: %1</translation>
     </message>
     <message>
         <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>для параметра --lingua не вказано код мови</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>невідома мова: %1; мови програми: %2</translation>
     </message>
     <message>
         <source>la piattaforma %1 non si avvia</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається запустити платформу %1</translation>
     </message>
     <message>
         <source>né DISPLAY né WAYLAND_DISPLAY sono impostate</source>
-        <translation type="unfinished"></translation>
+        <translation>не задано ні DISPLAY, ні WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>impossibile collegarsi a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається підʼєднатися до %1</translation>
     </message>
     <message>
         <source>nessuno schermo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>немає екрана: %1</translation>
     </message>
     <message>
         <source>nessun servizio di sintesi vocale</source>
-        <translation type="unfinished"></translation>
+        <translation>немає служби синтезу мовлення</translation>
     </message>
     <message>
         <source>nessuna voce per la lingua: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>немає голосу для мови: %1</translation>
     </message>
     <message>
         <source>il servizio di sintesi vocale non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>служба синтезу мовлення не відповідає</translation>
     </message>
     <message>
         <source>nessuna voce (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>немає голосу (%1); програма працює далі без звуку</translation>
     </message>
     <message>
         <source>voce persa (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>голос зник (%1); програма працює далі без звуку</translation>
     </message>
     <message>
         <source>la voce è tornata</source>
-        <translation type="unfinished"></translation>
+        <translation>голос повернувся</translation>
     </message>
 </context>
 <context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading of the results and its value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>ERRATO</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕПРАВИЛЬНО</translation>
     </message>
     <message>
         <source>ESATTO</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРАВИЛЬНО</translation>
     </message>
 </context>
 </TS>
