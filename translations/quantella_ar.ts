@@ -159,7 +159,7 @@
     <message>
         <source>Il nuovo software di Arvedo</source>
         <extracomment>The credit band; Arvedo is a name.</extracomment>
-        <translation>البرنامج الجديد من Arvedo</translation>
+        <translation>برنامج Arvedo الجديد</translation>
     </message>
     <message>
         <source>Dall&apos;insieme ai simboli grafici</source>
@@ -242,12 +242,12 @@
     <message>
         <source> Risposte esatte</source>
         <extracomment>Heading over the count of right answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation> إجابات صحيحة</translation>
+        <translation> صحيحة</translation>
     </message>
     <message>
         <source> Risposte errate</source>
         <extracomment>Heading over the count of wrong answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation> إجابات خاطئة</translation>
+        <translation> خاطئة</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
