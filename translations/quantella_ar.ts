@@ -6,55 +6,55 @@
     <message>
         <source>Oggetti da contare</source>
         <extracomment>What a screen reader calls the set of objects the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أشياء للعدّ</translation>
     </message>
     <message numerus="yes">
         <source>%n simboli</source>
         <comment>the symbols the child has placed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا رموز</numerusform>
+            <numerusform>رمز واحد</numerusform>
+            <numerusform>رمزان</numerusform>
+            <numerusform>%n رموز</numerusform>
+            <numerusform>%n رمزًا</numerusform>
+            <numerusform>%n رمز</numerusform>
         </translation>
     </message>
     <message>
         <source>Simboli da contare</source>
         <extracomment>What a screen reader calls the row of symbols the child counts (not how many: that is the answer).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>رموز للعدّ</translation>
     </message>
     <message numerus="yes">
         <source>%n oggetti</source>
         <comment>objects in the child&apos;s set</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا أشياء</numerusform>
+            <numerusform>شيء واحد</numerusform>
+            <numerusform>شيئان</numerusform>
+            <numerusform>%n أشياء</numerusform>
+            <numerusform>%n شيئًا</numerusform>
+            <numerusform>%n شيء</numerusform>
         </translation>
     </message>
     <message>
         <source>Esatto!</source>
-        <translation type="unfinished"></translation>
+        <translation>أحسنت!</translation>
     </message>
     <message>
         <source>Errato.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ.</translation>
     </message>
     <message numerus="yes">
         <source>Erano %1.</source>
         <comment>said after a mistake: how many there were; %1 is the number in words</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>العدد الصحيح هو %1.</numerusform>
+            <numerusform>العدد الصحيح هو %1.</numerusform>
+            <numerusform>العدد الصحيح هو %1.</numerusform>
+            <numerusform>العدد الصحيح هو %1.</numerusform>
+            <numerusform>العدد الصحيح هو %1.</numerusform>
+            <numerusform>العدد الصحيح هو %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -62,77 +62,77 @@
     <name>Figure</name>
     <message>
         <source>aquilone</source>
-        <translation type="unfinished"></translation>
+        <translation>طائرة ورقية</translation>
     </message>
     <message>
         <source>bandiera</source>
-        <translation type="unfinished"></translation>
+        <translation>علم</translation>
     </message>
     <message>
         <source>barca a vela</source>
-        <translation type="unfinished"></translation>
+        <translation>قارب شراعي</translation>
     </message>
     <message>
         <source>candela</source>
-        <translation type="unfinished"></translation>
+        <translation>شمعة</translation>
     </message>
     <message>
         <source>dado</source>
-        <translation type="unfinished"></translation>
+        <translation>نرد</translation>
     </message>
     <message>
         <source>imbuto</source>
-        <translation type="unfinished"></translation>
+        <translation>قمع</translation>
     </message>
     <message>
         <source>lampada</source>
-        <translation type="unfinished"></translation>
+        <translation>مصباح</translation>
     </message>
     <message>
         <source>sedia</source>
-        <translation type="unfinished"></translation>
+        <translation>كرسي</translation>
     </message>
     <message>
         <source>abete</source>
-        <translation type="unfinished"></translation>
+        <translation>شجرة صنوبر</translation>
     </message>
     <message>
         <source>ciliegie</source>
-        <translation type="unfinished"></translation>
+        <translation>كرز</translation>
     </message>
     <message>
         <source>trombetta</source>
-        <translation type="unfinished"></translation>
+        <translation>بوق</translation>
     </message>
     <message>
         <source>gatto</source>
-        <translation type="unfinished"></translation>
+        <translation>قطة</translation>
     </message>
     <message>
         <source>mela</source>
-        <translation type="unfinished"></translation>
+        <translation>تفاحة</translation>
     </message>
     <message>
         <source>gelato</source>
-        <translation type="unfinished"></translation>
+        <translation>مثلجات</translation>
     </message>
     <message>
         <source>coccinella</source>
-        <translation type="unfinished"></translation>
+        <translation>دعسوقة</translation>
     </message>
     <message>
         <source>coniglio</source>
-        <translation type="unfinished"></translation>
+        <translation>أرنب</translation>
     </message>
     <message>
         <source>FINO A</source>
         <extracomment>Drawn over five or ten red squares on a range key: &quot;up to&quot; that many. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حتى</translation>
     </message>
     <message>
         <source>OLTRE</source>
         <extracomment>Drawn over ten red squares on a range key: &quot;more than&quot; ten. Capitals, as short as can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من</translation>
     </message>
 </context>
 <context>
@@ -140,124 +140,124 @@
     <message>
         <source>Esercizio</source>
         <extracomment>What a screen reader calls the row of the two exercise keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التمرين</translation>
     </message>
     <message>
         <source>Fino a quanto contare</source>
         <extracomment>What a screen reader calls the row of range keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إلى أين نعدّ</translation>
     </message>
     <message>
         <source>Esci</source>
         <extracomment>A command key: leave this screen (on the start screen: leave the program). One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Comandi</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزرار</translation>
     </message>
     <message>
         <source>Il nuovo software di Arvedo</source>
         <extracomment>The credit band; Arvedo is a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج Arvedo الجديد</translation>
     </message>
     <message>
         <source>Dall&apos;insieme ai simboli grafici</source>
-        <translation type="unfinished"></translation>
+        <translation>من المجموعة إلى الرموز</translation>
     </message>
     <message>
         <source>Dai simboli grafici all&apos;insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>من الرموز إلى المجموعة</translation>
     </message>
     <message>
         <source>Fino a cinque</source>
         <extracomment>What a screen reader says of the range key whose picture shows &quot;up to&quot; over five squares.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حتى خمسة</translation>
     </message>
     <message>
         <source>Fino a dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>حتى عشرة</translation>
     </message>
     <message>
         <source>Oltre dieci</source>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من عشرة</translation>
     </message>
     <message>
         <source>Reimposta</source>
         <extracomment>A command key of the start screen: clear the choices and choose again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اختر من جديد</translation>
     </message>
     <message>
         <source>Vai</source>
         <extracomment>A command key of the start screen: start the chosen exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ</translation>
     </message>
     <message>
         <source>     Obiettivo: quantella grafici</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     الهدف: ضع رمزًا لكل شيء</translation>
     </message>
     <message>
         <source>Verifica</source>
         <extracomment>A command key: check the answer. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحقّق</translation>
     </message>
     <message>
         <source>Conta</source>
         <extracomment>A command key: count one more (adds one symbol or object). One short word, a verb.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عُدّ</translation>
     </message>
     <message>
         <source>Avanti</source>
         <extracomment>A command key: go on to the next exercise. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <source>Ricomincia</source>
         <extracomment>A command key: start the answer again. One short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من جديد</translation>
     </message>
     <message>
         <source>     Obiettivo: guarda i simboli e costruisci l&apos;insieme</source>
         <extracomment>The goal line over the exercise; keep the five spaces it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     الهدف: انظر إلى الرموز وضع أشياء بعددها</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الثواني لكل إجابة</translation>
     </message>
     <message>
         <source>Risultati</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الثواني لكل الإجابات حتى الآن</translation>
     </message>
     <message>
         <source>Oper</source>
         <extracomment>Heading of the exercise number in the results panel: a short abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التمرين</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
         <extracomment>Heading over the count of right answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> صحيحة</translation>
     </message>
     <message>
         <source> Risposte errate</source>
         <extracomment>Heading over the count of wrong answers, in a narrow column; keep the space it begins with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> خاطئة</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
         <extracomment>Heading over the seconds the last answer took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>وقت الإجابة</translation>
     </message>
     <message>
         <source>Tempo totale</source>
         <extracomment>Heading over the seconds all answers took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الوقت الكلي</translation>
     </message>
 </context>
 <context>
@@ -265,7 +265,7 @@
     <message>
         <source>italiano</source>
         <extracomment>The name of this translation&apos;s language, in the language itself, lower case as in a sentence where the language writes it so: &quot;English&quot;, &quot;Deutsch&quot;, &quot;français&quot;, &quot;español&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
 </context>
 <context>
@@ -281,87 +281,95 @@ Opzioni:
   --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
 </source>
         <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: quantella [خيارات]
+يساعد Quantella الأطفال على تعلّم العدّ.
+
+الخيارات:
+  -h, --help        يعرض هذه المساعدة ويخرج
+  -v, --version     يعرض الإصدار ويخرج
+  --senza-voce      بلا صوت: لا ينطق الأرقام ولا النتائج ولا أسماء الأزرار
+  --lingua رمز      لغة النصوص والصوت بدلًا من لغة سطح المكتب:
+</translation>
     </message>
     <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيار %1 لا يقبل قيمة</translation>
     </message>
     <message>
         <source>opzione sconosciuta: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>خيار غير معروف: %1</translation>
     </message>
     <message>
         <source>argomento non previsto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع: %1</translation>
     </message>
     <message>
         <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيار --lingua يحتاج إلى رمز لغة</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة غير معروفة: %1؛ اللغات هي: %2</translation>
     </message>
     <message>
         <source>la piattaforma %1 non si avvia</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل المنصة %1</translation>
     </message>
     <message>
         <source>né DISPLAY né WAYLAND_DISPLAY sono impostate</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُضبط DISPLAY ولا WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>impossibile collegarsi a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاتصال بـ %1</translation>
     </message>
     <message>
         <source>nessuno schermo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد شاشة: %1</translation>
     </message>
     <message>
         <source>nessun servizio di sintesi vocale</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد خدمة لتحويل النص إلى كلام</translation>
     </message>
     <message>
         <source>nessuna voce per la lingua: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد صوت للغة: %1</translation>
     </message>
     <message>
         <source>il servizio di sintesi vocale non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>خدمة تحويل النص إلى كلام لا تستجيب</translation>
     </message>
     <message>
         <source>nessuna voce (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>لا صوت (%1)؛ يواصل البرنامج العمل بصمت</translation>
     </message>
     <message>
         <source>voce persa (%1); il programma continua in silenzio</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع الصوت (%1)؛ يواصل البرنامج العمل بصمت</translation>
     </message>
     <message>
         <source>la voce è tornata</source>
-        <translation type="unfinished"></translation>
+        <translation>عاد الصوت</translation>
     </message>
 </context>
 <context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading of the results and its value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>ERRATO</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>ESATTO</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح</translation>
     </message>
 </context>
 </TS>

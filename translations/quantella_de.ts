@@ -245,7 +245,7 @@
     <message>
         <source>Tempo totale</source>
         <extracomment>Heading over the seconds all answers took.</extracomment>
-        <translation>Zeit gesamt</translation>
+        <translation>Gesamtzeit</translation>
     </message>
 </context>
 <context>
@@ -270,7 +270,7 @@ Opzioni:
 </source>
         <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
         <translation>Aufruf: quantella [Optionen]
-Quantella hilft Kindern, zählen zu lernen.
+Quantella hilft Kindern, das Zählen zu lernen.
 
 Optionen:
   -h, --help        diese Hilfe anzeigen und beenden

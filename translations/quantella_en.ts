@@ -173,7 +173,7 @@
     <message>
         <source>Reimposta</source>
         <extracomment>A command key of the start screen: clear the choices and choose again.</extracomment>
-        <translation>Reset</translation>
+        <translation>Choose again</translation>
     </message>
     <message>
         <source>Vai</source>

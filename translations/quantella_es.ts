@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Errato.</source>
-        <translation>No es así.</translation>
+        <translation>No es correcto.</translation>
     </message>
     <message numerus="yes">
         <source>Erano %1.</source>
@@ -133,7 +133,7 @@
     <message>
         <source>Fino a quanto contare</source>
         <extracomment>What a screen reader calls the row of range keys.</extracomment>
-        <translation>Hasta cuánto contar</translation>
+        <translation>Hasta dónde contar</translation>
     </message>
     <message>
         <source>Esci</source>

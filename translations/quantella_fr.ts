@@ -138,7 +138,7 @@
     <message>
         <source>Esci</source>
         <extracomment>A command key: leave this screen (on the start screen: leave the program). One short word.</extracomment>
-        <translation>Sortie</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Comandi</source>
@@ -344,7 +344,7 @@ Options&#xa0;:
     <name>Risultati</name>
     <message>
         <source>Esito</source>
-        <translation>Réponse</translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -175,16 +175,20 @@ step_metadata() {
     local piece
     for piece in '<component type="desktop-application">' "<id>$APP_ID</id>" \
         "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" '<binary>quantella</binary>' \
-        "<release version=\"$VERSION\"" '<summary xml:lang="it">' '<p xml:lang="it">' \
+        "<release version=\"$VERSION\"" \
         '<content_rating type="oars-' '<metadata_license>' '<project_license>'; do
         has "$piece"
     done
+    # Italian, the program's own language, where the desktop's language has no text: as the
+    # desktop entry's Comment above.
+    [[ "$xml" == *"<summary>Impara a contare"* ]] || fail "the metainfo's untranslated summary is not the Italian one"
+    [[ "$xml" == *"<p> Quantella aiuta"* ]] || fail "the metainfo's untranslated description is not the Italian one"
     # Each language has its action, for a class whose computer is set to another, and its texts.
     local code
     for code in it ${LANGUAGES//;/ }; do
         grep -qx "Exec=quantella --lingua $code" "$desktop" || fail "the desktop entry lacks an action for '$code'"
         [ "$code" = it ] || grep -q "^Comment\[$code\]=" "$desktop" || fail "the desktop entry has no Comment[$code]"
-        [ "$code" = en ] || has "<summary xml:lang=\"$code\">"
+        [ "$code" = it ] || has "<summary xml:lang=\"$code\">"
     done
 }
 
