@@ -48,14 +48,11 @@ QList<int> paintedFontSizes(QWidget& widget)
             switch (m) {
             case PdmWidth: return size_.width();
             case PdmHeight: return size_.height();
-            case PdmWidthMM: return size_.width() * 254 / 960;
-            case PdmHeightMM: return size_.height() * 254 / 960;
             case PdmDpiX:
             case PdmDpiY:
             case PdmPhysicalDpiX:
             case PdmPhysicalDpiY: return 96;
-            case PdmDepth: return 32;
-            case PdmNumColors: return INT_MAX;
+            case PdmDevicePixelRatio: return 1;
             default: return QPaintDevice::metric(m);
             }
         }
