@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QWindow>
 
@@ -236,6 +237,45 @@ void curtainTick(benchmark::State& state, bool withRepaint)
         state.SkipWithError("the curtain closed");
 }
 
+// What a screen reader does to read a window: every node's child count, then each child by its
+// index, with its name, role and states. Returns the nodes read.
+int walk(QAccessibleInterface* node)
+{
+    int nodes = 1;
+    benchmark::DoNotOptimize(node->text(QAccessible::Name));
+    benchmark::DoNotOptimize(node->role());
+    benchmark::DoNotOptimize(node->state());
+    for (int i = 0, n = node->childCount(); i < n; ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            nodes += walk(child);
+    return nodes;
+}
+
+// Exercise 1 on screen on its largest set: the most nodes a screen reader finds there. After a
+// change: one object hidden and shown again before each walk, as a screen reader reads the window
+// again after something changed on it.
+void accessibilityWalk(benchmark::State& state, bool afterChange)
+{
+    Started s;
+    s.t.random.queueDraw(1, 4);
+    s.t.random.queueDraw(8, 12);
+    s.t.random.queueDraw(20, 20);
+    s.open(1);
+    frmOperativo1& f = s.t->operativo1();
+    tk::Image& object = *f.Image2[f.stato().posizioni[1]];
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f.window());
+    int nodes = 0;
+    for (auto _ : state) {
+        if (afterChange) {
+            object.setVisible(false);
+            object.setVisible(true);
+        }
+        nodes = walk(window);
+    }
+    if (nodes < 20)
+        state.SkipWithError("the tree is missing the set");
+}
+
 // ---- Report: one table of medians, ratios and goals.
 
 constexpr int repetitions = 9;
@@ -369,6 +409,8 @@ void registerAll()
     add("relayout FrmOperativo2", [](benchmark::State& s) { relayout(s, 2); }, 300);
     add("key press+release, start row", [](benchmark::State& s) { keyOnStartRow(s, false); }, 400);
     add("key press+release, start row, +repaint", [](benchmark::State& s) { keyOnStartRow(s, true); }, 400);
+    add("accessibility walk frmOperativo1", [](benchmark::State& s) { accessibilityWalk(s, false); }, 200);
+    add("same, after a change", [](benchmark::State& s) { accessibilityWalk(s, true); }, 200);
     add("curtain tick", [](benchmark::State& s) { curtainTick(s, false); }, 400);
     add("curtain tick, +repaint", [](benchmark::State& s) { curtainTick(s, true); }, 400);
 }

@@ -135,6 +135,45 @@ private slots:
         QCOMPARE(description(*f.Option1[3]), QString());
     }
 
+    // What a screen reader is shown follows each change: symbols added, a control moved, a new set;
+    // a row reads from where the window's language starts a line.
+    void readingOrderFollowsChanges_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<QList<int>>("row");  // the symbol places of the third row, in reading order
+        QTest::newRow("left to right") << Qt::LeftToRight << QList<int>{7, 8, 9, 10, 11, 12};
+        QTest::newRow("right to left") << Qt::RightToLeft << QList<int>{12, 11, 10, 9, 8, 7};
+    }
+    void readingOrderFollowsChanges()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QList<int>, row);
+        TestProgram t(Start::Open);
+        frmOperativo1& f = t.openExercise1(20, 1, 8, 4);
+        QAccessibleInterface* simboli = of(*f.window()->find(QStringLiteral("Frame5")));
+        QAccessibleInterface* oggetti = of(*f.window()->find(QStringLiteral("FraSfondoS")));
+        auto order = [&] {
+            QList<int> found;
+            for (int i = 0; i < simboli->childCount(); ++i)
+                for (int k : row)
+                    found << (simboli->child(i)->object() == f.Image1[k]->widget() ? k : -1);
+            found.removeAll(-1);
+            return found;
+        };
+        QCOMPARE(simboli->childCount(), 0);
+        answer(f, 12);
+        QCOMPARE(simboli->childCount(), 12);
+        QCOMPARE(order(), QList<int>({7, 8, 9, 10, 11, 12}));
+        f.window()->setLayoutDirection(direction);
+        QCOMPARE(order(), row);
+        tk::Image& first = *f.Image1[row.first()];
+        first.move(first.left() + (direction == Qt::LeftToRight ? 2900 : -2900), first.top(), first.width(), first.height());
+        QCOMPARE(order(), row.mid(1) << row.first());
+        t.nextSet1(3, 6, 20);
+        QCOMPARE(oggetti->childCount(), 6);
+        QCOMPARE(simboli->childCount(), 0);
+    }
+
     void exercise2SpeaksItsState()
     {
         TestProgram t(Start::Open);

@@ -5,11 +5,85 @@
 #include "app/Lingua.h"
 #include "layouts/Layouts.h"
 
+#include <QPaintEngine>
 #include <QtTest>
 
 using namespace drive;
 
 namespace {
+
+// How much the window shrinks fonts and pictures at a size: the smaller ratio to the design, at most 1.
+double scaleAt(const tk::WindowSpec& spec, QSize size)
+{
+    return std::min({1.0, size.width() * 15.0 / spec.clientWidth, size.height() * 15.0 / spec.clientHeight});
+}
+
+// A control's design font in pixels at a scale of the window's.
+int fontPixels(const tk::ControlSpec& spec, double scale)
+{
+    return std::max(1, int(std::lround(spec.font.value_or(tk::FontSpec{}).points * 96 / 72 * scale)));
+}
+
+// The pixel sizes of the fonts a widget paints its own texts in, its children left out.
+QList<int> paintedFontSizes(QWidget& widget)
+{
+    class Recorder final : public QPaintDevice, public QPaintEngine {
+    public:
+        explicit Recorder(QSize size) : QPaintEngine(AllFeatures), size_(size) {}
+        QList<int> sizes;
+        QPaintEngine* paintEngine() const override { return const_cast<Recorder*>(this); }
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override { sizes << item.font().pixelSize(); }
+        Type type() const override { return User; }
+
+    protected:
+        int metric(PaintDeviceMetric m) const override
+        {
+            switch (m) {
+            case PdmWidth: return size_.width();
+            case PdmHeight: return size_.height();
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY: return 96;
+            case PdmDevicePixelRatio: return 1;
+            default: return QPaintDevice::metric(m);
+            }
+        }
+
+    private:
+        QSize size_;
+    } recorder(widget.size());
+    widget.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    return recorder.sizes;
+}
+
+// Where a range picture's words leave their band: the rest of the picture must be the drawing, and
+// the band's top row and side margins bare. The band, its margins and the drawings are the pictures'.
+QString wordsOutsideBand(const tk::OptionButton& key)
+{
+    const char* const drawings[] = {"intervallo5", "intervallo10", "oltre10"};
+    const QImage picture = key.picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage drawing = drive::drawing(QString::fromLatin1(drawings[key.index()]));
+    const int band = 31, margin = 6;
+    const QRect below(0, band, picture.width(), picture.height() - band);
+    if (picture.copy(below) != drawing.copy(below))
+        return QStringLiteral("below the band");
+    const QColor bare = drawing.pixelColor(0, 0);
+    for (QRect edge : {QRect(0, 0, picture.width(), 1), QRect(0, 0, margin, band),
+                       QRect(picture.width() - margin, 0, margin, band)})
+        for (int y = edge.top(); y <= edge.bottom(); ++y)
+            for (int x = edge.left(); x <= edge.right(); ++x)
+                if (picture.pixelColor(x, y) != bare)
+                    return QStringLiteral("at %1,%2").arg(x).arg(y);
+    return {};
+}
 
 // Where a control should be: its design geometry scaled by the window's size against the design.
 QRect expected(const tk::ControlSpec& spec, const tk::WindowSpec& window, QSize size)
@@ -33,7 +107,7 @@ const QList<QSize> sizes{{1024, 768}, {1920, 1080}, {640, 480}, {300, 200}, {960
 void checkProportions(tk::Form& form, QSize size)
 {
     const tk::WindowSpec& spec = form.spec();
-    const double scale = std::min({1.0, size.width() * 15.0 / spec.clientWidth, size.height() * 15.0 / spec.clientHeight});
+    const double scale = scaleAt(spec, size);
     const auto& controls = form.window()->controls();
     QCOMPARE(controls.size(), spec.controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -53,8 +127,7 @@ void checkProportions(tk::Form& form, QSize size)
         }
         QVERIFY2(std::abs(got.width() - wantSize.width()) <= 1 && std::abs(got.height() - wantSize.height()) <= 1,
                  qPrintable(where));
-        const int fontSize = std::max(1, int(std::lround(s.font.value_or(tk::FontSpec{}).points * 96 / 72 * scale)));
-        QCOMPARE(c.widget()->font().pixelSize(), fontSize);
+        QCOMPARE(c.widget()->font().pixelSize(), fontPixels(s, scale));
     }
 }
 
@@ -80,9 +153,12 @@ int inkIn(const QImage& image, QColor ink, QRect line)
 // Every text of the window is there and whole: keys, labels, tool tips and screen-reader names
 // are not empty where the design has a text, a key is not left in Italian where another language
 // is asked for, and no caption runs past its control: no ink on a key's face just inside its
-// edges, nor on a label's first and last columns.
+// edges, nor on a label's first and last columns; the words drawn over a range key's picture keep
+// to their band. In Italian, whose texts the design was made for, no caption is painted smaller
+// than its font at the window's scale.
 void checkTexts(tk::Form& form, QSize size, bool translated)
 {
+    const double scale = scaleAt(form.spec(), size);
     resizeTo(form, size);
     const QImage shot = form.window()->grab().toImage();
     const auto& specs = form.spec().controls;
@@ -104,6 +180,10 @@ void checkTexts(tk::Form& form, QSize size, bool translated)
             inset = 2;  // inside the bevel
             if (translated && *s.caption)
                 QVERIFY2(caption != QString::fromUtf8(s.caption), qPrintable(where + " is left in Italian"));
+            if (s.picture) {
+                const QString outside = wordsOutsideBand(key);
+                QVERIFY2(outside.isEmpty(), qPrintable(where + ": words outside their band, " + outside));
+            }
         } else if (c.kind() == tk::Kind::Label) {
             caption = static_cast<const tk::Label&>(c).caption();
             ink = static_cast<const tk::Label&>(c).foreColor();
@@ -112,6 +192,13 @@ void checkTexts(tk::Form& form, QSize size, bool translated)
             QVERIFY2(!caption.trimmed().isEmpty(), qPrintable(where + " is empty"));
         if (caption.isEmpty() || !c.isVisible())
             continue;
+        if (!translated) {
+            const QList<int> painted = paintedFontSizes(*c.widget());
+            QVERIFY2(!painted.isEmpty() && painted.count(fontPixels(s, scale)) == painted.size(),
+                     qPrintable(QStringLiteral("%1 painted at %2 px, not %3 at %4x%5")
+                                    .arg(where, painted.isEmpty() ? QStringLiteral("no") : QString::number(painted.first()))
+                                    .arg(fontPixels(s, scale)).arg(size.width()).arg(size.height())));
+        }
         const QRect r = c.widget()->geometry().translated(c.widget()->parentWidget()->mapTo(form.window(), QPoint()));
         const QRect left(r.left() + inset, r.top() + inset, 1, r.height() - 2 * inset);
         const QRect right = left.translated(r.width() - 1 - 2 * inset, 0);
@@ -202,18 +289,24 @@ private slots:
         }
     }
 
-    // The timer has no geometry: its entry stays at zero and it is never moved.
+    // The timer has no geometry: at every resize the layout passes over it, leaving it at zero and
+    // ticking, to the control after it in the collection.
     void timerKeepsZeros()
     {
-        TestProgram t(Start::Open);
+        TestProgram t(Start::CurtainClosed);
         FrmInizio& f = t->frmInizio();
         const auto& controls = f.window()->controls();
-        const auto at = std::find(controls.begin(), controls.end(), f.timerTendine) - controls.begin();
-        const ProporzioniControllo& p = f.proporzioni().tabella()[std::size_t(at)];
-        QCOMPARE(p.Larghezza, 0.0f);
-        QCOMPARE(p.Altezza, 0.0f);
-        QCOMPARE(p.Sopra, 0.0f);
-        QCOMPARE(p.Sinistra, 0.0f);
+        const auto next = std::size_t(std::find(controls.begin(), controls.end(), f.timerTendine) - controls.begin()) + 1;
+        for (QSize size : sizes) {
+            resizeTo(f, size);
+            QCOMPARE(QRectF(f.timerTendine->left(), f.timerTendine->top(), f.timerTendine->width(), f.timerTendine->height()),
+                     QRectF());
+            const QRect want = expected(f.spec().controls[next], f.spec(), size);
+            QVERIFY((controls[next]->widget()->geometry().topLeft() - want.topLeft()).manhattanLength() <= 2);
+            const double before = f.Picture1->width();
+            f.timerTendine->tick();
+            QCOMPARE(f.Picture1->width(), before - 75);
+        }
     }
 
     // At start, at any size, the two panels together cover the window, docked to its edges.

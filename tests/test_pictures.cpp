@@ -1,6 +1,7 @@
 // The built-in pictures: sizes, backgrounds, the pixel-exact signs and icon, and the holder.
 
 #include "Drive.h"
+#include "app/Lingua.h"
 #include "pictures/Figure.h"
 #include "pictures/FrmFigure.h"
 
@@ -150,17 +151,44 @@ private slots:
         }
     }
 
+    void rangePictures_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : lingua::disponibili())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    // A range key shows its picture pixel for pixel at the design size. In Italian the picture is
+    // the drawing; in another language the band of the words carries the translation.
     void rangePictures()
     {
-        for (const QPixmap& p : {figure::intervalloCinque(), figure::intervalloDieci(), figure::oltreDieci()}) {
-            const QImage img = p.toImage().convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(img.size(), QSize(160, 60));
-            QVERIFY(opaco(img));
-            const QColor fondo = img.pixelColor(1, 1);
-            QVERIFY(fondo.red() > 240 && fondo.green() > 240 && fondo.blue() < 230);  // cream
+        QFETCH(QString, language);
+        drive::useLanguage(language);
+        {
+            drive::TestProgram t(drive::Start::Open);
+            t->frmInizio().window()->resize(1024, 742);  // at the design scale: pictures drawn as they are
+            drive::settle();
+            const char* const drawings[] = {"intervallo5", "intervallo10", "oltre10"};
+            QList<QImage> pictures;
+            for (int i = 0; i < 3; ++i) {
+                tk::OptionButton& key = *t->frmInizio().Option2[i];
+                const QImage img = key.picture().toImage().convertToFormat(QImage::Format_ARGB32);
+                QCOMPARE(img.size(), QSize(160, 60));
+                QVERIFY(opaco(img));
+                const QImage face = key.widget()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+                const QPoint corner((face.width() - img.width()) / 2, (face.height() - img.height()) / 2);
+                const QRect seen = QRect(corner, img.size()) & face.rect().adjusted(2, 2, -2, -2);  // inside the bevel
+                QCOMPARE(face.copy(seen), img.copy(seen.translated(-corner)));
+                const QImage drawing = drive::drawing(QString::fromLatin1(drawings[i]));
+                const QRect band(0, 0, 160, 31);  // the rest of the picture: test_layout, everyLanguageFits
+                if (language == u"it")
+                    QCOMPARE(img, drawing);
+                else
+                    QVERIFY2(img.copy(band) != drawing.copy(band), "no words drawn");
+                pictures << img;
+            }
+            QVERIFY(pictures[0] != pictures[1] && pictures[1] != pictures[2]);
         }
-        QVERIFY(figure::intervalloCinque().toImage() != figure::intervalloDieci().toImage());
-        QVERIFY(figure::intervalloDieci().toImage() != figure::oltreDieci().toImage());
+        drive::useLanguage(QStringLiteral("it"));
     }
 
     // The holder loads on first use, serves by index, gives nothing for the empty indices, and
@@ -194,7 +222,8 @@ private slots:
             QCOMPARE(form->window()->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), icona);
     }
 
-    // A contact sheet of every picture on the windows' pink, left in the build folder to look at.
+    // A contact sheet of every picture on the windows' pink, left in the build folder to look at:
+    // each picture leaves a mark of its own there, none blank and no two alike.
     void contactSheet()
     {
         QList<QPixmap> tutte;
@@ -212,6 +241,16 @@ private slots:
             p.drawPixmap((i % 6) * cella + 5, (i / 6) * cella + 5, tutte[i]);
         p.end();
         QVERIFY(foglio.save(QStringLiteral("contact-sheet.png")));
+        const QImage letto = QImage(QStringLiteral("contact-sheet.png")).convertToFormat(QImage::Format_ARGB32);
+        QImage vuota(cella - 5, cella - 5, QImage::Format_ARGB32);
+        vuota.fill(QColor(255, 192, 255));
+        QList<QImage> celle;
+        for (int i = 0; i < tutte.size(); ++i) {
+            celle << letto.copy((i % 6) * cella + 5, (i / 6) * cella + 5, cella - 5, cella - 5);
+            QVERIFY2(celle[i] != vuota, qPrintable(QStringLiteral("picture %1 is blank").arg(i)));
+            for (int j = 0; j < i; ++j)
+                QVERIFY2(celle[j] != celle[i], qPrintable(QStringLiteral("pictures %1 and %2 are alike").arg(j).arg(i)));
+        }
     }
 };
 

@@ -107,7 +107,8 @@ namespace {
 // A range picture carries words over its squares. In Italian it is the drawing as it is; in another
 // language the band of the words is painted over with the background and the translation drawn
 // there in the drawing's lettering: its colour and capital height, letters as narrow and strokes as
-// heavy, centred, and narrowed further where the words are long.
+// heavy, centred, and narrowed further where the words are long. Accents over capitals and tails
+// below the line stay in the band too: the words move down or up, and are squeezed if need be.
 QPixmap conParole(const QString& nome, const char* parole)
 {
     QPixmap figura = daVettori(nome);
@@ -122,13 +123,18 @@ QPixmap conParole(const QString& nome, const char* parole)
     QPainterPath tracciato;
     tracciato.addText(0, basso, carattere, tradotte);
     const QRectF ingombro = tracciato.boundingRect();
-    const qreal stretta = std::min(stretto, (larghezza - 2 * margine) / ingombro.width());
+    const qreal stretta = std::min(stretto, (larghezza - 2 * margine - tratto) / ingombro.width());
+    // From the band's second row to just above its last edge, the pen's half width included.
+    const qreal cima = 1 + tratto / (2 * stretta), fondo = fascia - 0.5 - tratto / (2 * stretta);
+    const qreal alta = std::min<qreal>(1, (fondo - cima) / ingombro.height());
+    const qreal sopra = basso + (ingombro.top() - basso) * alta, sotto = basso + (ingombro.bottom() - basso) * alta;
+    const qreal sposta = std::max<qreal>(0, cima - sopra) - std::max<qreal>(0, sotto - fondo);
     QPainter p(&figura);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(0, 0, larghezza, fascia), QColor(0xFF, 0xFF, 0xD8));
-    p.translate(larghezza / 2, 0);
-    p.scale(stretta, 1);
-    p.translate(-ingombro.center().x(), 0);
+    p.translate(larghezza / 2, basso + sposta);
+    p.scale(stretta, alta);
+    p.translate(-ingombro.center().x(), -basso);
     const QColor colore(0xE0, 0x30, 0x7A);
     p.fillPath(tracciato, colore);
     p.strokePath(tracciato, QPen(colore, tratto / stretta, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

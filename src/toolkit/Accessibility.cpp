@@ -56,34 +56,59 @@ void collect(const QWidget& container, QList<QWidget*>& shown)
     }
 }
 
-// In reading order, top to bottom and left to right, whatever the stacking.
-QList<QWidget*> shownChildren(const QWidget& container)
+// In reading order, whatever the stacking: top to bottom, then from where a line of the window's
+// language starts, the left or the right.
+QList<QWidget*> shownChildren(const QWidget& container, Qt::LayoutDirection direction)
 {
     QList<QWidget*> shown;
     collect(container, shown);
     const QWidget* window = container.window();
-    std::stable_sort(shown.begin(), shown.end(), [window](const QWidget* a, const QWidget* b) {
+    const bool rightToLeft = direction == Qt::RightToLeft;
+    std::stable_sort(shown.begin(), shown.end(), [window, rightToLeft](const QWidget* a, const QWidget* b) {
         const QPoint pa = a->mapTo(window, QPoint()), pb = b->mapTo(window, QPoint());
+        if (rightToLeft)
+            return std::pair(pa.y(), -(pa.x() + a->width())) < std::pair(pb.y(), -(pb.x() + b->width()));
         return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
     });
     return shown;
 }
 
-// A window or a shown frame, with only what carries meaning as its children.
+// A window or a shown frame, with only what carries meaning as its children. A screen reader asks
+// for them one by one: they are sorted once, and again only after the window says they may have
+// changed or its direction did.
 class Container : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
-    int childCount() const override { return static_cast<int>(shownChildren(*widget()).size()); }
+    int childCount() const override { return static_cast<int>(shown().size()); }
     QAccessibleInterface* child(int index) const override
     {
-        const QList<QWidget*> shown = shownChildren(*widget());
-        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index]) : nullptr;
+        const QList<QWidget*>& children = shown();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child ? static_cast<int>(shownChildren(*widget()).indexOf(child->object())) : -1;
+        return child ? static_cast<int>(shown().indexOf(child->object())) : -1;
     }
+
+private:
+    const QList<QWidget*>& shown() const
+    {
+        const auto* window = dynamic_cast<const Window*>(widget()->window());
+        const Qt::LayoutDirection direction = widget()->window()->layoutDirection();
+        if (!window || !sorted_ || window->accessibleRevision() != revision_ || direction != direction_) {
+            shown_ = shownChildren(*widget(), direction);
+            sorted_ = window != nullptr;
+            revision_ = window ? window->accessibleRevision() : 0;
+            direction_ = direction;
+        }
+        return shown_;
+    }
+
+    mutable QList<QWidget*> shown_;
+    mutable bool sorted_ = false;
+    mutable unsigned revision_ = 0;
+    mutable Qt::LayoutDirection direction_ = Qt::LeftToRight;
 };
 
 // A window is a frame, named by its caption.
@@ -194,9 +219,11 @@ bool isExposed(const Control& control)
 
 void announceChange(Control& control, bool wasExposed)
 {
+    const bool exposed = isExposed(control);
+    if (exposed != wasExposed)
+        control.window().accessibleTreeChanged();
     if (!control.widget() || !QAccessible::isActive())
         return;
-    const bool exposed = isExposed(control);
     const QAccessible::Event type = exposed == wasExposed ? QAccessible::NameChanged
                                     : exposed             ? QAccessible::ObjectCreated
                                                           : QAccessible::ObjectDestroyed;
@@ -212,6 +239,7 @@ void summariseArea(Control& area, std::function<QString(int shown)> words)
             shown += c->container() == &area && isExposed(*c);
         return words(shown);
     };
+    area.window().accessibleTreeChanged();  // a frame with a summary is seen, no longer flattened
 }
 
 void installAccessibility()

@@ -57,7 +57,7 @@ void Control::setWidget(QWidget* widget, const std::optional<FontSpec>& font)
     font_ = font;
     if (font_)
         widget_->setFont(fontFor(font_, window_.scale()));
-    place();
+    relocate();
 }
 
 void Control::rescale()
@@ -66,7 +66,7 @@ void Control::rescale()
         return;
     if (font_)
         widget_->setFont(fontFor(font_, window_.scale()));
-    place();
+    relocate();
     update();
 }
 
@@ -83,8 +83,12 @@ QString Control::spokenName() const
 
 void Control::setAccessibleName(const QString& name)
 {
-    if (widget_ && name != widget_->accessibleName())
-        widget_->setAccessibleName(name);
+    if (!widget_ || name == widget_->accessibleName())
+        return;
+    const bool wasExposed = isExposed(*this);  // a frame with a name is seen, one without is not
+    widget_->setAccessibleName(name);
+    if (isExposed(*this) != wasExposed)
+        window_.accessibleTreeChanged();
 }
 
 void Control::setAccessibleDescription(const QString& description)
@@ -109,7 +113,13 @@ void Control::move(double left, double top, double width, double height)
     if (!hasGeometry())
         return;
     twips_ = QRectF(left, top, width, height);
+    relocate();
+}
+
+void Control::relocate()
+{
     place();
+    window_.accessibleTreeChanged();
 }
 
 void Control::place()
@@ -239,7 +249,7 @@ void Image::setPicture(const QPixmap& picture, const QString& name)
         return;
     const bool wasExposed = isExposed(*this);
     picture_ = picture;
-    place();
+    relocate();
     update();
     if (isExposed(*this) != wasExposed)
         announceChange(*this, wasExposed);

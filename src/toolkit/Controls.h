@@ -80,6 +80,8 @@ protected:
     QWidget* parentWidget() const;
     // Places the widget from the twips geometry.
     virtual void place();
+    // The same, from outside the placement itself: the reading order may change with it.
+    void relocate();
     void update();
 
     Window& window_;
@@ -175,7 +177,7 @@ public:
     Dock dock() const { return dock_; }
     QColor backColor() const { return back_; }
     // Puts the panel back against its edge after the window changed size.
-    void redock() { place(); }
+    void redock() { relocate(); }
 
 protected:
     void place() override;

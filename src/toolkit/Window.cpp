@@ -34,6 +34,7 @@ Window::Window(Runtime& runtime, const WindowSpec& spec, WindowHost& host)
 Window::~Window()
 {
     detached_ = true;
+    accessibleTreeChanged();
     // The widgets refer to their controls: they go first.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete child;

@@ -70,6 +70,11 @@ public:
     const std::vector<Control*>& tabOrder() const { return focus_.tabOrder(); }
     bool isStranded() const { return focus_.isStranded(); }
 
+    // Counts the changes that can alter what assistive technologies see of the window or its
+    // reading order (Accessibility.cpp): a control added, removed, moved, or exposing more or less.
+    unsigned accessibleRevision() const { return accessibleRevision_; }
+    void accessibleTreeChanged() { ++accessibleRevision_; }
+
     // After unloading: no more events reach the program, timers stop, the window goes.
     void detach();
     bool isDetached() const { return detached_; }
@@ -97,6 +102,7 @@ private:
     std::vector<Control*> controls_;
     Focus focus_{*this};
     double scale_ = 1;
+    unsigned accessibleRevision_ = 0;
     bool detached_ = false;
 };
 

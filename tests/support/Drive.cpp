@@ -4,7 +4,9 @@
 #include "toolkit/Window.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPointer>
+#include <QSvgRenderer>
 #include <QTranslator>
 #include <QWindow>
 #include <QtTest/qtestspontaneevent.h>
@@ -191,6 +193,17 @@ QStringList symbols(FrmOperativo2& f)
     for (int k = 1; k <= 20; ++k)
         shown << f.Label2[k]->caption();
     return shown;
+}
+
+QImage drawing(const QString& name)
+{
+    QSvgRenderer source(QStringLiteral(":/figure/svg/%1.svg").arg(name));
+    QImage image(source.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    source.render(&p);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 void settle()

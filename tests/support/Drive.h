@@ -108,6 +108,10 @@ struct Screen {
 // The program's language for what follows, as --lingua chooses it; tests start in Italian.
 void useLanguage(const QString& code);
 
+// A drawing of the program's (":/figure/svg/NAME.svg") rendered straight from its source at its
+// own size, as ARGB32: what a picture made from it must show.
+QImage drawing(const QString& name);
+
 // Lets posted events run: deferred deletions, resizes from the window system.
 void settle();
 
