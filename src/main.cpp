@@ -246,7 +246,8 @@ int main(int argc, char* argv[])
     {
         // The program ends when its start window unloads, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
-        Programma programma(*parla);
+        Programma programma(*parla, opzioni.lingua);
+        programma.onAvviso = errore;
         programma.runtime().screenReader().follow();
         programma.onTerminato = [] { QCoreApplication::quit(); };
         tk::onTerminationRequest([&programma] { programma.termina(); });

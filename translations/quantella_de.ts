@@ -346,6 +346,13 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation>keine Zahlwörter für die Sprache „%1“; die Stimme sagt die Ziffern</translation>
+    </message>
+</context>
+<context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>

@@ -346,6 +346,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation>no numbers in words for the language “%1”; the voice will say the digits</translation>
+    </message>
+</context>
+<context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>

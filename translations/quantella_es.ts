@@ -346,6 +346,13 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation>no hay números en palabras para el idioma «%1»; la voz dirá las cifras</translation>
+    </message>
+</context>
+<context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>

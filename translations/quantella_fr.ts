@@ -346,6 +346,13 @@ Options&#xa0;:
     </message>
 </context>
 <context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation>pas de nombres en toutes lettres pour la langue «&#xa0;%1&#xa0;»&#xa0;; la voix dira les chiffres</translation>
+    </message>
+</context>
+<context>
     <name>Risultati</name>
     <message>
         <source>Esito</source>
