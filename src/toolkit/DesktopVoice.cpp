@@ -37,7 +37,9 @@ QString inBrief(const std::string& detail)
 {
     constexpr qsizetype head = 200, tail = 400;
     const QString text = QString::fromStdString(detail).simplified();
-    return text.size() <= head + tail + 3 ? text : text.left(head) + QStringLiteral(" … ") + text.right(tail);
+    if (text.size() <= head + tail + 3)
+        return text;
+    return text.left(head).trimmed() + QStringLiteral(" … ") + text.right(tail).trimmed();
 }
 
 // Calls back once, at the first paint of any window.
