@@ -119,46 +119,42 @@ public:
     explicit FakeBackend(std::shared_ptr<FakeService> service) : s_(std::move(service)) {}
     bool open(std::string& error) override
     {
-        const std::lock_guard lock(s_->mutex);
-        s_->calls << QStringLiteral("open");
+        const auto lock = note("open");
         error = s_->whyNot;
         return s_->opens;
     }
     std::vector<std::string> voiceLanguages() override
     {
-        const std::lock_guard lock(s_->mutex);
-        s_->calls << QStringLiteral("voices");
+        const auto lock = note("voices");
         return s_->voices;
     }
     bool useLanguage(const std::string& language) override
     {
-        const std::lock_guard lock(s_->mutex);
-        s_->calls << QStringLiteral("language ") + QString::fromStdString(language);
+        note("language " + language);
         return true;
     }
     bool say(const std::string& text) override
     {
-        std::unique_lock lock(s_->mutex);
-        s_->calls << QString::fromStdString(text);
+        auto lock = note(text);
         s_->released.wait(lock, [this] { return !s_->hold; });
         return true;
     }
     bool cancel() override
     {
-        const std::lock_guard lock(s_->mutex);
-        s_->calls << QStringLiteral("cancel");
-        if (s_->breaks == 0)
-            return true;
-        --s_->breaks;
-        return false;
+        const auto lock = note("cancel");
+        const bool broken = s_->breaks > 0;
+        s_->breaks -= broken;
+        return !broken;
     }
-    void close() override
-    {
-        const std::lock_guard lock(s_->mutex);
-        s_->calls << QStringLiteral("close");
-    }
+    void close() override { note("close"); }
 
 private:
+    std::unique_lock<std::mutex> note(const std::string& call)
+    {
+        std::unique_lock lock(s_->mutex);
+        s_->calls << QString::fromStdString(call);
+        return lock;
+    }
     std::shared_ptr<FakeService> s_;
 };
 
