@@ -186,21 +186,29 @@ QString perche(tk::DesktopVoice::Reason motivo, const QString& lingua)
     return {};
 }
 
+// The reason, with the speech service's own words on it when it gave any.
+QString conDettaglio(const QString& motivo, const QString& dettaglio)
+{
+    //: %1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.
+    return dettaglio.isEmpty() ? motivo : testo(QT_TRANSLATE_NOOP("Main", "%1: «%2»")).arg(motivo, dettaglio);
+}
+
 std::unique_ptr<tk::Speech> voce(const Opzioni& opzioni)
 {
     if (opzioni.senzaVoce)
         return std::make_unique<tk::Silence>();
     using Voce = tk::DesktopVoice;
     auto servizio = std::make_unique<Voce>(opzioni.lingua, [lingua = opzioni.lingua](Voce::Event evento,
-                                                                                    Voce::Reason motivo) {
+                                                                                    Voce::Reason motivo,
+                                                                                    const QString& dettaglio) {
         switch (evento) {
         case Voce::Event::Missing:
             errore(testo(QT_TRANSLATE_NOOP("Main", "nessuna voce (%1); il programma continua in silenzio"))
-                       .arg(perche(motivo, lingua)));
+                       .arg(conDettaglio(perche(motivo, lingua), dettaglio)));
             break;
         case Voce::Event::Lost:
             errore(testo(QT_TRANSLATE_NOOP("Main", "voce persa (%1); il programma continua in silenzio"))
-                       .arg(perche(motivo, lingua)));
+                       .arg(conDettaglio(perche(motivo, lingua), dettaglio)));
             break;
         case Voce::Event::Back: errore(testo(QT_TRANSLATE_NOOP("Main", "la voce è tornata"))); break;
         }
@@ -238,7 +246,8 @@ int main(int argc, char* argv[])
     {
         // The program ends when its start window unloads, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
-        Programma programma(*parla);
+        Programma programma(*parla, opzioni.lingua);
+        programma.onAvviso = errore;
         programma.runtime().screenReader().follow();
         programma.onTerminato = [] { QCoreApplication::quit(); };
         tk::onTerminationRequest([&programma] { programma.termina(); });

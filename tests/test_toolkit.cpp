@@ -1,11 +1,16 @@
 // The window toolkit: events in their classic terms, focus, stacking, pictures, control arrays,
-// and the random generator.
+// the random generator, and the voice's own logic over a scripted speech service.
 
 #include "Drive.h"
+#include "toolkit/DesktopVoice.h"
 #include "toolkit/Form.h"
 #include "toolkit/Keys.h"
 
 #include <QtTest>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 using namespace drive;
 
@@ -79,6 +84,103 @@ struct Bench {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(form.window()));
         form.log.clear();
+    }
+};
+
+// A speech service the test scripts, shared with the voice's thread. Every call is written down;
+// a word can be held inside the service until the test lets it go.
+struct FakeService {
+    std::mutex mutex;
+    std::condition_variable released;
+    QStringList calls;
+    bool opens = true;
+    std::string whyNot;
+    std::vector<std::string> voices{"it"};
+    int breaks = 0;  // how many of the next cancels fail, as on a connection the service dropped
+    bool hold = false;
+
+    QStringList log()
+    {
+        const std::lock_guard lock(mutex);
+        return calls;
+    }
+    void release()
+    {
+        {
+            const std::lock_guard lock(mutex);
+            hold = false;
+        }
+        released.notify_all();
+    }
+};
+
+class FakeBackend final : public tk::SpeechBackend {
+public:
+    explicit FakeBackend(std::shared_ptr<FakeService> service) : s_(std::move(service)) {}
+    bool open(std::string& error) override
+    {
+        const auto lock = note("open");
+        error = s_->whyNot;
+        return s_->opens;
+    }
+    std::vector<std::string> voiceLanguages() override
+    {
+        const auto lock = note("voices");
+        return s_->voices;
+    }
+    bool useLanguage(const std::string& language) override
+    {
+        note("language " + language);
+        return true;
+    }
+    bool say(const std::string& text) override
+    {
+        auto lock = note(text);
+        s_->released.wait(lock, [this] { return !s_->hold; });
+        return true;
+    }
+    bool cancel() override
+    {
+        const auto lock = note("cancel");
+        const bool broken = s_->breaks > 0;
+        s_->breaks -= broken;
+        return !broken;
+    }
+    void close() override { note("close"); }
+
+private:
+    std::unique_lock<std::mutex> note(const std::string& call)
+    {
+        std::unique_lock lock(s_->mutex);
+        s_->calls << QString::fromStdString(call);
+        return lock;
+    }
+    std::shared_ptr<FakeService> s_;
+};
+
+// The voice's clock, moved on by the test; read on both threads.
+struct FakeTime {
+    std::atomic<int> ms{0};
+    tk::DesktopVoice::Time at(int when) const { return tk::DesktopVoice::Time() + std::chrono::milliseconds(when); }
+    tk::DesktopVoice::Now now()
+    {
+        return [this] { return at(ms.load()); };
+    }
+};
+
+// What the voice told, one line each: "Missing NoService: why".
+struct VoiceReports {
+    std::mutex mutex;
+    QStringList lines;
+    tk::DesktopVoice::Report report()
+    {
+        return [this](tk::DesktopVoice::Event event, tk::DesktopVoice::Reason reason, const QString& detail) {
+            static const char* const events[] = {"Missing", "Lost", "Back"};
+            static const char* const reasons[] = {"", " NoService", " NoVoice", " Stopped"};
+            const std::lock_guard lock(mutex);
+            lines << QString::fromLatin1(events[int(event)]) + QString::fromLatin1(reasons[int(reason)])
+                         + (detail.isEmpty() ? QString() : QStringLiteral(": ") + detail);
+        };
     }
 };
 
@@ -361,6 +463,128 @@ private slots:
         s.script = {0.99999994f, 0.0f};
         QCOMPARE(tk::draw(s, 23), 23);
         QCOMPARE(tk::draw(s, 23), 1);
+    }
+
+    // The voice connects with the first word: to a voice of the program's language, with or without
+    // a region; without one, or without a service, it says so once, with the service's own words.
+    void voiceForTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("voices");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("report");
+        const QStringList said{"open", "voices", "language de", "cancel", "eins"};
+        const QStringList none{"open", "voices", "close"};
+        QTest::newRow("its own") << "de" << QStringList{"en", "de"} << true << said << "";
+        QTest::newRow("with a region") << "de" << QStringList{"en", "de-AT"} << true << said << "";
+        QTest::newRow("another") << "it" << QStringList{"en", "de-AT"} << true << none << "Missing NoVoice";
+        QTest::newRow("a longer code") << "fi" << QStringList{"fil"} << true << none << "Missing NoVoice";
+        QTest::newRow("none at all") << "de" << QStringList{} << true << none << "Missing NoVoice";
+        QTest::newRow("no service") << "de" << QStringList{"de"} << false << QStringList{"open"}
+                                    << "Missing NoService: Can't connect. Autospawn failed";
+    }
+    void voiceForTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, voices);
+        QFETCH(bool, opens);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, report);
+        auto service = std::make_shared<FakeService>();
+        service->voices.clear();
+        for (const QString& v : voices)
+            service->voices.push_back(v.toStdString());
+        service->opens = opens;
+        service->whyNot = "Can't connect.\n Autospawn failed\n";
+        FakeTime time;
+        VoiceReports reports;
+        tk::VoiceEngine engine(language.toStdString(), reports.report(), std::make_unique<FakeBackend>(service),
+                               time.now());
+        engine.handle({tk::VoiceRequest::Say, "eins", time.at(0)});
+        engine.handle({tk::VoiceRequest::Say, "eins", time.at(0)});  // told once, and tried once
+        QCOMPARE(service->log(), report.isEmpty() ? calls + QStringList({"cancel", "eins"}) : calls);
+        QCOMPARE(reports.lines, report.isEmpty() ? QStringList() : QStringList{report});
+    }
+
+    // A service's reason of any length is told on one line of bounded length, with its start and end.
+    void aLongReasonIsShortened()
+    {
+        auto service = std::make_shared<FakeService>();
+        service->opens = false;
+        service->whyNot = "Can't connect.\n" + std::string(100000, 'x') + "\nMismatch in socket names.\n";
+        FakeTime time;
+        VoiceReports reports;
+        tk::VoiceEngine engine("it", reports.report(), std::make_unique<FakeBackend>(service), time.now());
+        engine.handle({tk::VoiceRequest::Say, "uno", time.at(0)});
+        QCOMPARE(reports.lines.size(), 1);
+        QVERIFY(reports.lines[0].startsWith(QStringLiteral("Missing NoService: Can't connect. xxx")));
+        QVERIFY(reports.lines[0].endsWith(QStringLiteral("xxx Mismatch in socket names.")));
+        QVERIFY(reports.lines[0].size() < 1000);
+    }
+
+    // After a failure, the service is tried again 3 s later at the soonest. A connection that
+    // breaks is tried again at once, for the word in hand, and the loss is told with what came of
+    // that. A word that waited more than 3 s is not said.
+    void voiceReconnects()
+    {
+        auto service = std::make_shared<FakeService>();
+        service->opens = false;
+        service->whyNot = "gone";
+        FakeTime time;
+        VoiceReports reports;
+        tk::VoiceEngine engine("it", reports.report(), std::make_unique<FakeBackend>(service), time.now());
+        auto sayAt = [&](int ms, const char* word, int askedAt = -1) {
+            time.ms = ms;
+            engine.handle({tk::VoiceRequest::Say, word, time.at(askedAt < 0 ? ms : askedAt)});
+        };
+        sayAt(0, "uno");
+        sayAt(2999, "due");
+        QCOMPARE(service->log(), QStringList({"open"}));
+        sayAt(3000, "tre");
+        service->opens = true;
+        sayAt(5999, "quattro");
+        QCOMPARE(service->log(), QStringList({"open", "open"}));
+        sayAt(6000, "cinque");
+        QCOMPARE(service->log().mid(2), QStringList({"open", "voices", "language it", "cancel", "cinque"}));
+        QCOMPARE(reports.lines, QStringList({"Missing NoService: gone", "Back"}));
+
+        // Restarted: the word is said on a fresh connection.
+        service->breaks = 1;
+        sayAt(7000, "sei");
+        QCOMPARE(service->log().mid(7),
+                 QStringList({"cancel", "close", "open", "voices", "language it", "cancel", "sei"}));
+        sayAt(11000, "sette", 8000);
+        sayAt(11000, "otto", 7999);
+        QCOMPARE(service->log().mid(14), QStringList({"cancel", "sette"}));
+
+        // Gone for good: the reason is the fresh connection's.
+        service->breaks = 1;
+        service->opens = false;
+        sayAt(12000, "nove");
+        sayAt(14999, "dieci");
+        QCOMPARE(service->log().mid(16), QStringList({"cancel", "close", "open"}));
+        QCOMPARE(reports.lines, QStringList({"Missing NoService: gone", "Back", "Lost Stopped", "Back",
+                                             "Lost NoService: gone"}));
+    }
+
+    // A word waiting while the service is busy gives way to a newer one, and saying never waits
+    // for the service.
+    void aWaitingWordGivesWay()
+    {
+        auto service = std::make_shared<FakeService>();
+        service->hold = true;
+        FakeTime time;
+        VoiceReports reports;
+        tk::DesktopVoice voice(QStringLiteral("it"), reports.report(), std::make_unique<FakeBackend>(service),
+                               time.now());
+        voice.say(QStringLiteral("uno"));
+        QTRY_VERIFY(service->log().contains(QStringLiteral("uno")));
+        voice.say(QStringLiteral("due"));
+        voice.say(QStringLiteral("tre"));
+        service->release();
+        QTRY_COMPARE(service->log(), QStringList({"open", "voices", "language it", "cancel", "uno", "cancel", "tre"}));
+        QCOMPARE(reports.lines, QStringList());
     }
 
     void twipsToPixels()

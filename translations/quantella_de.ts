@@ -339,6 +339,18 @@ Optionen:
         <source>la voce è tornata</source>
         <translation>die Stimme ist wieder da</translation>
     </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation>%1: „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation>keine Zahlwörter für die Sprache „%1“; die Stimme sagt die Ziffern</translation>
+    </message>
 </context>
 <context>
     <name>Risultati</name>

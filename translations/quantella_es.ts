@@ -339,6 +339,18 @@ Opciones:
         <source>la voce è tornata</source>
         <translation>la voz ha vuelto</translation>
     </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation>%1: «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation>no hay números en palabras para el idioma «%1»; la voz dirá las cifras</translation>
+    </message>
 </context>
 <context>
     <name>Risultati</name>

@@ -339,6 +339,18 @@ Options&#xa0;:
         <source>la voce è tornata</source>
         <translation>la voix est revenue</translation>
     </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation>pas de nombres en toutes lettres pour la langue «&#xa0;%1&#xa0;»&#xa0;; la voix dira les chiffres</translation>
+    </message>
 </context>
 <context>
     <name>Risultati</name>

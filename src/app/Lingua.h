@@ -1,7 +1,7 @@
 #pragma once
 // The program's language: Italian, its own, or one of the translations compiled into it, chosen
 // once at start-up. Everything a person sees or hears follows it: the texts through Qt's
-// translator, the count words and the voice through the default locale.
+// translator; the voice and the count words are handed its code.
 
 #include <QString>
 #include <QStringList>

@@ -1,13 +1,17 @@
 #include "Programma.h"
 
-Programma::Programma(tk::Speech& voce)
+Programma::Programma(tk::Speech& voce, const QString& lingua)
     : orologioProprio_(std::make_unique<tk::SystemClock>()),
       casoProprio_(std::make_unique<tk::SeededRandom>()),
-      runtime_(*orologioProprio_, *casoProprio_, voce)
+      runtime_(*orologioProprio_, *casoProprio_, voce),
+      numeri_(lingua, [this](const QString& riga) { avvisa(riga); })
 {
 }
 
-Programma::Programma(tk::Clock& orologio, tk::Random& caso, tk::Speech& voce) : runtime_(orologio, caso, voce) {}
+Programma::Programma(tk::Clock& orologio, tk::Random& caso, tk::Speech& voce, const QString& lingua)
+    : runtime_(orologio, caso, voce), numeri_(lingua, [this](const QString& riga) { avvisa(riga); })
+{
+}
 
 Programma::~Programma()
 {
@@ -63,7 +67,7 @@ bool Programma::mostraEsercizio(int tipo)
 
 Dipendenze Programma::dipendenze()
 {
-    return {globali, figure_, [this] { frmInizio().show(); }};
+    return {globali, figure_, numeri_, [this] { frmInizio().show(); }};
 }
 
 void Programma::scaricaFinestre()

@@ -7,6 +7,7 @@
 #include "exercise2/FrmOperativo2.h"
 #include "pictures/FrmFigure.h"
 #include "screen/Globali.h"
+#include "screen/NumeriInParole.h"
 #include "toolkit/Runtime.h"
 #include "toolkit/Services.h"
 
@@ -15,10 +16,11 @@
 
 class Programma {
 public:
-    // With the system clock, a generator in its fixed initial state, and the voice given.
-    explicit Programma(tk::Speech& voce);
+    // With the system clock, a generator in its fixed initial state, and the voice given. lingua:
+    // the program's language, chosen at start-up ("it"), in which counts are said.
+    Programma(tk::Speech& voce, const QString& lingua);
     // With services of the caller's (tests).
-    Programma(tk::Clock& orologio, tk::Random& caso, tk::Speech& voce);
+    Programma(tk::Clock& orologio, tk::Random& caso, tk::Speech& voce, const QString& lingua);
     ~Programma();
     Programma(const Programma&) = delete;
     Programma& operator=(const Programma&) = delete;
@@ -29,6 +31,8 @@ public:
     bool inEsecuzione() const { return inEsecuzione_; }
     // Called once when the start window has unloaded and no window is left.
     std::function<void()> onTerminato;
+    // A line for standard error: something the program does differently from what was asked.
+    std::function<void(const QString& riga)> onAvviso;
 
     Globali globali;
 
@@ -48,6 +52,11 @@ public:
     void termina();
 
 private:
+    void avvisa(const QString& riga) const
+    {
+        if (onAvviso)
+            onAvviso(riga);
+    }
     // What an exercise window is handed: the globals, the pictures, and the way back here.
     Dipendenze dipendenze();
 
@@ -55,6 +64,7 @@ private:
     std::unique_ptr<tk::Random> casoProprio_;
     tk::Runtime runtime_;
     FrmFigure figure_;
+    NumeriInParole numeri_;
     std::unique_ptr<FrmInizio> inizio_;
     std::unique_ptr<frmOperativo1> operativo1_;
     std::unique_ptr<FrmOperativo2> operativo2_;

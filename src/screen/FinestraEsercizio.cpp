@@ -1,6 +1,5 @@
 #include "FinestraEsercizio.h"
 
-#include "Testo.h"
 #include "toolkit/Accessibility.h"
 
 #include <QCoreApplication>
@@ -111,7 +110,7 @@ void FinestraEsercizio::verificaRisposta()
         const int n = numeroGiusto();
         const QString quanti = QCoreApplication::translate(
             "Esercizio", "Erano %1.", "said after a mistake: how many there were; %1 is the number in words", n);
-        frase = (frase.isEmpty() ? QString() : frase + u' ') + quanti.arg(testo::inParole(n));
+        frase = (frase.isEmpty() ? QString() : frase + u' ') + quanti.arg(dipendenze_.numeri.inParole(n));
     }
     if (!frase.isEmpty())
         runtime().speech().say(frase);
@@ -125,7 +124,7 @@ void FinestraEsercizio::annunciaEsito(const QString& esito)
 
 void FinestraEsercizio::diciConteggio(int conteggio)
 {
-    runtime().speech().say(testo::inParole(conteggio));
+    runtime().speech().say(dipendenze_.numeri.inParole(conteggio));
 }
 
 void FinestraEsercizio::taci()

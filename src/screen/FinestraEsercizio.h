@@ -6,6 +6,7 @@
 // and what the child counts and answers.
 
 #include "Globali.h"
+#include "NumeriInParole.h"
 #include "Proporzioni.h"
 #include "Risultati.h"
 #include "RigaComandi.h"
@@ -19,6 +20,7 @@ class FrmFigure;
 struct Dipendenze {
     const Globali& globali;
     FrmFigure& figure;
+    NumeriInParole& numeri;  // counts said aloud, in the program's language
     std::function<void()> mostraInizio;
 };
 

@@ -4,13 +4,11 @@
 #include <QEvent>
 #include <QObject>
 
-#include <libspeechd.h>
-
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
-#include <cstdlib>
 #include <mutex>
 #include <optional>
 #include <pthread.h>
@@ -33,104 +31,16 @@ constexpr auto retryAfter = std::chrono::seconds(3);
 
 std::atomic<bool> abandoned{false};
 
-struct Request {
-    enum Kind { WarmUp, Say, Stop } kind;
-    std::string text;
-    Steady::time_point askedAt;
-};
-
-// The connection, owned by the voice's thread. It says whether the program has a voice, and tells
-// each change of that.
-class Engine {
-public:
-    Engine(std::string language, DesktopVoice::Report report)
-        : language_(std::move(language)), report_(std::move(report))
-    {
-    }
-    ~Engine() { disconnect(); }
-
-    void handle(const Request& request)
-    {
-        // Without a connection nothing of ours is being said, so there is nothing to stop.
-        if (!connection_ && (request.kind == Request::Stop || !connect()))
-            return;
-        if (request.kind == Request::WarmUp || Steady::now() - request.askedAt > stale)
-            return;
-        // A new word interrupts this program's previous one, and no one else's.
-        if (spd_cancel(connection_) != 0)
-            return failed(request);
-        if (request.kind == Request::Say && spd_say(connection_, SPD_MESSAGE, request.text.c_str()) < 0)
-            failed(request);
-    }
-
-private:
-    bool connect()
-    {
-        if (lastAttempt_ && Steady::now() - *lastAttempt_ < retryAfter)
-            return false;
-        lastAttempt_ = Steady::now();
-        char* error = nullptr;
-        connection_ = spd_open2("quantella", "main", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
-        std::free(error);
-        if (!connection_)
-            return unavailable(DesktopVoice::Reason::NoService);
-        if (!hasVoice() || spd_set_language(connection_, language_.c_str()) != 0) {
-            disconnect();
-            return unavailable(DesktopVoice::Reason::NoVoice);
-        }
-        if (state_ == State::Silent)
-            report_(DesktopVoice::Event::Back, DesktopVoice::Reason::None);
-        state_ = State::Speaking;
-        return true;
-    }
-
-    // A voice whose language is ours, with or without a region ("de", "de-AT").
-    bool hasVoice() const
-    {
-        SPDVoice** voices = spd_list_synthesis_voices(connection_);
-        bool found = false;
-        for (SPDVoice** v = voices; v && *v && !found; ++v) {
-            const std::string language = (*v)->language ? (*v)->language : "";
-            found = language.compare(0, language_.size(), language_) == 0
-                    && (language.size() == language_.size() || language[language_.size()] == '-');
-        }
-        free_spd_voices(voices);
-        return found;
-    }
-
-    bool unavailable(DesktopVoice::Reason why)
-    {
-        if (state_ != State::Silent)
-            report_(state_ == State::Unknown ? DesktopVoice::Event::Missing : DesktopVoice::Event::Lost, why);
-        state_ = State::Silent;
-        return false;
-    }
-
-    // The connection broke: the word is tried once more on a fresh one, as the service may have
-    // been restarted (a package upgrade); after that, not for a few seconds.
-    void failed(const Request& request)
-    {
-        disconnect();
-        unavailable(DesktopVoice::Reason::Stopped);
-        if (request.kind == Request::Say)
-            handle(request);
-    }
-
-    void disconnect()
-    {
-        if (connection_)
-            spd_close(connection_);
-        connection_ = nullptr;
-    }
-
-    enum class State { Unknown, Speaking, Silent };
-
-    const std::string language_;
-    const DesktopVoice::Report report_;
-    SPDConnection* connection_ = nullptr;
-    State state_ = State::Unknown;
-    std::optional<Steady::time_point> lastAttempt_;
-};
+// The service's words on why, on one line. A client that starts the service may hand back all the
+// service wrote while it failed to start, a log of megabytes: its start says what failed, its end why.
+QString inBrief(const std::string& detail)
+{
+    constexpr qsizetype head = 200, tail = 400;
+    const QString text = QString::fromStdString(detail).simplified();
+    if (text.size() <= head + tail + 3)
+        return text;
+    return text.left(head).trimmed() + QStringLiteral(" … ") + text.right(tail).trimmed();
+}
 
 // Calls back once, at the first paint of any window.
 class FirstPaintWatch final : public QObject {
@@ -156,16 +66,105 @@ private:
 
 } // namespace
 
+VoiceEngine::VoiceEngine(std::string language, DesktopVoice::Report report, std::unique_ptr<SpeechBackend> backend,
+                         DesktopVoice::Now now)
+    : language_(std::move(language)), report_(std::move(report)), backend_(std::move(backend)), now_(std::move(now))
+{
+}
+
+VoiceEngine::~VoiceEngine()
+{
+    disconnect();
+}
+
+void VoiceEngine::handle(const VoiceRequest& request)
+{
+    // Without a connection nothing of ours is being said, so there is nothing to stop.
+    if (!connected_ && (request.kind == VoiceRequest::Stop || !connect()))
+        return;
+    if (request.kind == VoiceRequest::WarmUp || now_() - request.askedAt > stale || speak(request))
+        return;
+    // The connection broke. A word is tried once more on a fresh one, as the service may have been
+    // restarted (a package upgrade); the loss is told with what came of that.
+    disconnect();
+    state_ = State::Broken;
+    if (request.kind == VoiceRequest::Say && connect()) {
+        if (speak(request))
+            return;
+        disconnect();
+    }
+    if (state_ != State::Silent) {
+        // A service that connects but does not speak is not tried again at once either.
+        lastFailure_ = now_();
+        unavailable(DesktopVoice::Reason::Stopped);
+    }
+}
+
+bool VoiceEngine::connect()
+{
+    if (lastFailure_ && now_() - *lastFailure_ < retryAfter)
+        return false;
+    std::string error;
+    if (!backend_->open(error)) {
+        lastFailure_ = now_();
+        return unavailable(DesktopVoice::Reason::NoService, error);
+    }
+    connected_ = true;
+    if (!hasVoice() || !backend_->useLanguage(language_)) {
+        disconnect();
+        lastFailure_ = now_();
+        return unavailable(DesktopVoice::Reason::NoVoice);
+    }
+    lastFailure_.reset();
+    const State before = std::exchange(state_, State::Speaking);
+    if (before == State::Broken)
+        report_(DesktopVoice::Event::Lost, DesktopVoice::Reason::Stopped, {});
+    if (before == State::Broken || before == State::Silent)
+        report_(DesktopVoice::Event::Back, DesktopVoice::Reason::None, {});
+    return true;
+}
+
+// A voice whose language is ours, with or without a region ("de", "de-AT").
+bool VoiceEngine::hasVoice()
+{
+    const std::vector<std::string> languages = backend_->voiceLanguages();
+    return std::any_of(languages.begin(), languages.end(), [this](const std::string& language) {
+        return language.compare(0, language_.size(), language_) == 0
+               && (language.size() == language_.size() || language[language_.size()] == '-');
+    });
+}
+
+// A new word interrupts this program's previous one, and no one else's.
+bool VoiceEngine::speak(const VoiceRequest& request)
+{
+    return backend_->cancel() && (request.kind != VoiceRequest::Say || backend_->say(request.text));
+}
+
+bool VoiceEngine::unavailable(DesktopVoice::Reason why, const std::string& detail)
+{
+    if (state_ != State::Silent)
+        report_(state_ == State::Unknown ? DesktopVoice::Event::Missing : DesktopVoice::Event::Lost, why,
+                inBrief(detail));
+    state_ = State::Silent;
+    return false;
+}
+
+void VoiceEngine::disconnect()
+{
+    if (std::exchange(connected_, false))
+        backend_->close();
+}
+
 // What the interface thread and the voice's thread share. Only the newest request waits: a new
 // word makes an older one not yet said pointless.
 struct DesktopVoice::Shared {
     std::mutex mutex;
     std::condition_variable wake, finished;
-    std::optional<Request> pending;
+    std::optional<VoiceRequest> pending;
     bool quit = false;
     bool done = false;
 
-    void post(Request request, bool replace = true)
+    void post(VoiceRequest request, bool replace = true)
     {
         {
             const std::lock_guard lock(mutex);
@@ -176,7 +175,7 @@ struct DesktopVoice::Shared {
         wake.notify_one();
     }
 
-    void run(Engine& engine)
+    void run(VoiceEngine& engine)
     {
         // A service that went away makes a write fail: that is an error to handle here, not a
         // signal that ends the program.
@@ -185,7 +184,7 @@ struct DesktopVoice::Shared {
         sigaddset(&pipe, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
         for (;;) {
-            Request request;
+            VoiceRequest request;
             {
                 std::unique_lock lock(mutex);
                 wake.wait(lock, [this] { return quit || pending; });
@@ -198,11 +197,18 @@ struct DesktopVoice::Shared {
     }
 };
 
-DesktopVoice::DesktopVoice(const QString& language, Report report) : shared_(std::make_shared<Shared>())
+DesktopVoice::DesktopVoice(const QString& language, Report report)
+    : DesktopVoice(language, std::move(report), speechDispatcher(), &Steady::now)
 {
-    thread_ = std::thread([shared = shared_, language = language.toStdString(), report = std::move(report)]() mutable {
+}
+
+DesktopVoice::DesktopVoice(const QString& language, Report report, std::unique_ptr<SpeechBackend> backend, Now now)
+    : shared_(std::make_shared<Shared>()), now_(std::move(now))
+{
+    thread_ = std::thread([shared = shared_, language = language.toStdString(), report = std::move(report),
+                           backend = std::move(backend), now = now_]() mutable {
         {
-            Engine engine(std::move(language), std::move(report));
+            VoiceEngine engine(std::move(language), std::move(report), std::move(backend), std::move(now));
             shared->run(engine);
         }
         const std::lock_guard lock(shared->mutex);
@@ -234,18 +240,18 @@ DesktopVoice::~DesktopVoice()
 
 void DesktopVoice::say(const QString& text)
 {
-    shared_->post({Request::Say, text.toStdString(), Steady::now()});
+    shared_->post({VoiceRequest::Say, text.toStdString(), now_()});
 }
 
 void DesktopVoice::stop()
 {
-    shared_->post({Request::Stop, {}, Steady::now()});
+    shared_->post({VoiceRequest::Stop, {}, now_()});
 }
 
 void DesktopVoice::warmUpAfterFirstPaint()
 {
-    firstPaintWatch_ = std::make_unique<FirstPaintWatch>([shared = shared_] {
-        shared->post({Request::WarmUp, {}, Steady::now()}, false);
+    firstPaintWatch_ = std::make_unique<FirstPaintWatch>([shared = shared_, now = now_] {
+        shared->post({VoiceRequest::WarmUp, {}, now()}, false);
     });
 }
 

@@ -48,12 +48,12 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     testlibHandler(type, context, message);
 }
 
-bool languageChosen = false;
+QString language;
 } // namespace
 
 void useLanguage(const QString& code)
 {
-    languageChosen = true;
+    language = code;
     static QTranslator translator;
     QCoreApplication::removeTranslator(&translator);
     if (!lingua::carica(translator, code))
@@ -66,9 +66,9 @@ TestProgram::TestProgram(Start when, float timeOfDay)
     clock.now = timeOfDay;
     if (!testlibHandler)
         testlibHandler = qInstallMessageHandler(quietHandler);
-    if (!languageChosen)
+    if (language.isEmpty())
         useLanguage(QStringLiteral("it"));
-    program = std::make_unique<Programma>(clock, random, voice);
+    program = std::make_unique<Programma>(clock, random, voice, language);
     program->runtime().setManualTimers(true);
     if (when != Start::Later)
         start(when == Start::Open);

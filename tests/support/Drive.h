@@ -105,7 +105,8 @@ struct Screen {
     QWidget* w;
 };
 
-// The program's language for what follows, as --lingua chooses it; tests start in Italian.
+// The program's language for what follows, as --lingua chooses it: its texts, and the language a
+// TestProgram made after it is given. Tests start in Italian.
 void useLanguage(const QString& code);
 
 // A drawing of the program's (":/figure/svg/NAME.svg") rendered straight from its source at its

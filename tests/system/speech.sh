@@ -5,7 +5,8 @@
 # What the program asked to say is read from the service's protocol log: key names unless a screen
 # reader is at work (the accessibility bus merely enabled is not one), and how many there were
 # after a mistake. The service is killed in the middle of play: the program answers at once and is
-# heard again a few seconds later. With a service that hangs, the program plays on and leaves at once.
+# heard again a few seconds later. Without a service, the program says why in the service's words.
+# With a service that hangs, the program plays on and leaves at once.
 # Usage: speech.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
@@ -109,6 +110,15 @@ window=$(open_exercise)
 loud=$(heard "no-voice" "$window" Return)
 sys_log "\"Conta\" with --senza-voce: $loud loud windows"
 [ "$loud" -eq 0 ] || sys_fail "--senza-voce was heard ($loud loud windows)"
+sys_terminate_program
+
+# No speech service to be had: the line that says so gives the service's own reason.
+sys_start_program env SPEECHD_ADDRESS="unix_socket:$SYS_TMP/nowhere/speechd.sock" "$program"
+sys_wait_start_window >/dev/null
+sys_wait_for 5 "the missing voice's line does not give the service's reason" \
+    grep -q "^quantella: nessuna voce (nessun servizio di sintesi vocale: «.*nowhere/speechd.sock.*»)" \
+    "$SYS_ARTEFACTS/program.log"
+sys_log "$(cat "$SYS_ARTEFACTS/program.log")"
 sys_terminate_program
 
 # On a German desktop: German captions, and a German voice counting. (The speech service started
