@@ -3,14 +3,17 @@
 #include "Lingua.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QList>
 #include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <mutex>
 #include <utility>
+#include <vector>
 
 namespace avvio {
 
@@ -144,6 +147,41 @@ void diVoce(const QString& lingua, tk::DesktopVoice::Event evento, tk::DesktopVo
     }
 }
 
+// Runs on the interface thread what other threads leave here. Only a bare event crosses through
+// Qt; what is told crosses through this list, under a lock that ThreadSanitizer can see.
+class Rapporti final : public QObject {
+public:
+    using QObject::QObject;
+
+    void aggiungi(std::function<void()> rapporto)
+    {
+        {
+            const std::lock_guard lock(guardia_);
+            attesa_.push_back(std::move(rapporto));
+        }
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+    }
+
+protected:
+    bool event(QEvent* evento) override
+    {
+        if (evento->type() != QEvent::User)
+            return QObject::event(evento);
+        std::vector<std::function<void()>> ora;
+        {
+            const std::lock_guard lock(guardia_);
+            ora.swap(attesa_);
+        }
+        for (const auto& rapporto : ora)
+            rapporto();
+        return true;
+    }
+
+private:
+    std::mutex guardia_;
+    std::vector<std::function<void()>> attesa_;
+};
+
 } // namespace
 
 QTranslator& traduttore()
@@ -183,11 +221,9 @@ void avviato()
 
 tk::DesktopVoice::Report rapportiDellaVoce(const QString& lingua)
 {
+    auto* rapporti = new Rapporti(QCoreApplication::instance());
     // Whatever a report carries is copied into the call, so a new field needs only diVoce's parameter.
-    return [lingua](auto... dati) {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [lingua, dati...] { diVoce(lingua, dati...); }, Qt::QueuedConnection);
-    };
+    return [rapporti, lingua](auto... dati) { rapporti->aggiungi([lingua, dati...] { diVoce(lingua, dati...); }); };
 }
 
 } // namespace avvio
