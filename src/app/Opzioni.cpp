@@ -4,7 +4,6 @@
 #include "Lingua.h"
 
 #include <QCommandLineParser>
-#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
