@@ -271,27 +271,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>الاستخدام: quantella [خيارات]
-يساعد Quantella الأطفال على تعلّم العدّ.
-
-الخيارات:
-  -h, --help        يعرض هذه المساعدة ويخرج
-  -v, --version     يعرض الإصدار ويخرج
-  --senza-voce      بلا صوت: لا ينطق الأرقام ولا النتائج ولا أسماء الأزرار
-  --lingua رمز      لغة النصوص والصوت بدلًا من لغة سطح المكتب:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>الخيار %1 لا يقبل قيمة</translation>
     </message>
@@ -302,10 +281,6 @@ Opzioni:
     <message>
         <source>argomento non previsto: %1</source>
         <translation>وسيط غير متوقع: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>الخيار --lingua يحتاج إلى رمز لغة</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -350,6 +325,61 @@ Opzioni:
     <message>
         <source>la voce è tornata</source>
         <translation>عاد الصوت</translation>
+    </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>يعرض هذه المساعدة ويخرج</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>يعرض الإصدار ويخرج</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>بلا صوت: لا ينطق الأرقام ولا النتائج ولا أسماء الأزرار</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>رمز</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>لغة النصوص والصوت بدلًا من لغة سطح المكتب:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>الاستخدام: quantella [خيارات]
+يساعد Quantella الأطفال على تعلّم العدّ.
+
+الخيارات:
+</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

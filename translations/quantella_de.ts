@@ -245,7 +245,7 @@
     <message>
         <source>Tempo totale</source>
         <extracomment>Heading over the seconds all answers took.</extracomment>
-        <translation>Gesamtzeit</translation>
+        <translation>Zeit gesamt</translation>
     </message>
 </context>
 <context>
@@ -259,27 +259,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>Aufruf: quantella [Optionen]
-Quantella hilft Kindern, das Zählen zu lernen.
-
-Optionen:
-  -h, --help        diese Hilfe anzeigen und beenden
-  -v, --version     die Version anzeigen und beenden
-  --senza-voce      ohne Stimme: keine Zahlen, Ergebnisse oder Tastennamen ansagen
-  --lingua CODE     Sprache der Texte und der Stimme statt der Sprache des Desktops:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>die Option %1 erwartet keinen Wert</translation>
     </message>
@@ -290,10 +269,6 @@ Optionen:
     <message>
         <source>argomento non previsto: %1</source>
         <translation>unerwartetes Argument: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>bei der Option --lingua fehlt der Sprachcode</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -338,6 +313,49 @@ Optionen:
     <message>
         <source>la voce è tornata</source>
         <translation>die Stimme ist wieder da</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>diese Hilfe anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>die Version anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>ohne Stimme: keine Zahlen, Ergebnisse oder Tastennamen ansagen</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>Sprache der Texte und der Stimme statt der Sprache des Desktops:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>Aufruf: quantella [Optionen]
+Quantella hilft Kindern, das Zählen zu lernen.
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation>bei der Option %1 fehlt der Wert %2</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation>die Texte der Sprache %1 lassen sich nicht laden; das Programm läuft auf Italienisch weiter</translation>
     </message>
     <message>
         <source>%1: «%2»</source>

@@ -173,7 +173,7 @@
     <message>
         <source>Reimposta</source>
         <extracomment>A command key of the start screen: clear the choices and choose again.</extracomment>
-        <translation>Choose again</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Vai</source>
@@ -259,27 +259,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>Usage: quantella [options]
-Quantella helps children learn to count.
-
-Options:
-  -h, --help        show this help and exit
-  -v, --version     show the version and exit
-  --senza-voce      silent: no numbers, outcomes or key names are spoken aloud
-  --lingua CODE     the language of the texts and the voice, instead of the desktop&apos;s; one of:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>option %1 does not take a value</translation>
     </message>
@@ -290,10 +269,6 @@ Options:
     <message>
         <source>argomento non previsto: %1</source>
         <translation>unexpected argument: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>the --lingua option needs a language code</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -338,6 +313,49 @@ Options:
     <message>
         <source>la voce è tornata</source>
         <translation>the voice is back</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>show this help and exit</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>show the version and exit</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>silent: no numbers, outcomes or key names are spoken aloud</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>the language of the texts and the voice, instead of the desktop&apos;s; one of:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>Usage: quantella [options]
+Quantella helps children learn to count.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation>option %1 is missing its value %2</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation>the texts of the language %1 do not load; the program goes on in Italian</translation>
     </message>
     <message>
         <source>%1: «%2»</source>

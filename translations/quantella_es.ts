@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Errato.</source>
-        <translation>No es correcto.</translation>
+        <translation>No es así.</translation>
     </message>
     <message numerus="yes">
         <source>Erano %1.</source>
@@ -133,7 +133,7 @@
     <message>
         <source>Fino a quanto contare</source>
         <extracomment>What a screen reader calls the row of range keys.</extracomment>
-        <translation>Hasta dónde contar</translation>
+        <translation>Hasta cuánto contar</translation>
     </message>
     <message>
         <source>Esci</source>
@@ -259,27 +259,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>Uso: quantella [opciones]
-Quantella ayuda a los niños a aprender a contar.
-
-Opciones:
-  -h, --help        muestra esta ayuda y sale
-  -v, --version     muestra la versión y sale
-  --senza-voce      no habla: no dice en voz alta números, resultados ni nombres de teclas
-  --lingua CÓDIGO   el idioma de los textos y de la voz, en lugar del idioma del escritorio:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>la opción %1 no admite ningún valor</translation>
     </message>
@@ -290,10 +269,6 @@ Opciones:
     <message>
         <source>argomento non previsto: %1</source>
         <translation>argumento inesperado: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>a la opción --lingua le falta el código del idioma</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -338,6 +313,49 @@ Opciones:
     <message>
         <source>la voce è tornata</source>
         <translation>la voz ha vuelto</translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>muestra esta ayuda y sale</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>no habla: no dice en voz alta números, resultados ni nombres de teclas</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>el idioma de los textos y de la voz, en lugar del idioma del escritorio:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>Uso: quantella [opciones]
+Quantella ayuda a los niños a aprender a contar.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation>a la opción %1 le falta el valor %2</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation>los textos del idioma %1 no se cargan; el programa sigue en italiano</translation>
     </message>
     <message>
         <source>%1: «%2»</source>

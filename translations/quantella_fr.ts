@@ -138,7 +138,7 @@
     <message>
         <source>Esci</source>
         <extracomment>A command key: leave this screen (on the start screen: leave the program). One short word.</extracomment>
-        <translation>Quitter</translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Comandi</source>
@@ -259,27 +259,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>Usage&#xa0;: quantella [options]
-Quantella aide les enfants à apprendre à compter.
-
-Options&#xa0;:
-  -h, --help        affiche cette aide et quitte
-  -v, --version     affiche la version et quitte
-  --senza-voce      sans voix&#xa0;: aucun nombre, résultat ou nom de touche n’est dit à voix haute
-  --lingua CODE     la langue des textes et de la voix, au lieu de celle du bureau&#xa0;:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>l’option %1 n’accepte pas de valeur</translation>
     </message>
@@ -290,10 +269,6 @@ Options&#xa0;:
     <message>
         <source>argomento non previsto: %1</source>
         <translation>argument inattendu&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>l’option --lingua demande un code de langue</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -340,6 +315,49 @@ Options&#xa0;:
         <translation>la voix est revenue</translation>
     </message>
     <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>affiche cette aide et quitte</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>sans voix&#xa0;: aucun nombre, résultat ou nom de touche n’est dit à voix haute</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>la langue des textes et de la voix, au lieu de celle du bureau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>Usage&#xa0;: quantella [options]
+Quantella aide les enfants à apprendre à compter.
+
+Options&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation>il manque la valeur %2 à l’option %1</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation>les textes de la langue %1 ne se chargent pas&#xa0;; le programme continue en italien</translation>
+    </message>
+    <message>
         <source>%1: «%2»</source>
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
@@ -356,7 +374,7 @@ Options&#xa0;:
     <name>Risultati</name>
     <message>
         <source>Esito</source>
-        <translation>Résultat</translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>%1: %2</source>

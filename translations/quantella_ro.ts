@@ -262,27 +262,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>Utilizare: quantella [opțiuni]
-Quantella îi ajută pe copii să învețe să numere.
-
-Opțiuni:
-  -h, --help        afișează acest ajutor și iese
-  -v, --version     afișează versiunea și iese
-  --senza-voce      fără voce: nu spune cu voce tare numere, rezultate sau nume de taste
-  --lingua COD      limba textelor și a vocii, în locul limbii desktopului:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>opțiunea %1 nu acceptă o valoare</translation>
     </message>
@@ -293,10 +272,6 @@ Opțiuni:
     <message>
         <source>argomento non previsto: %1</source>
         <translation>argument neașteptat: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>opțiunii --lingua îi lipsește codul limbii</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -341,6 +316,61 @@ Opțiuni:
     <message>
         <source>la voce è tornata</source>
         <translation>vocea a revenit</translation>
+    </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>afișează acest ajutor și iese</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>afișează versiunea și iese</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>fără voce: nu spune cu voce tare numere, rezultate sau nume de taste</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>COD</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>limba textelor și a vocii, în locul limbii desktopului:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>Utilizare: quantella [opțiuni]
+Quantella îi ajută pe copii să învețe să numere.
+
+Opțiuni:
+</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

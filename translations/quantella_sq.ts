@@ -259,27 +259,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>Përdorimi: quantella [opsione]
-Quantella i ndihmon fëmijët të mësojnë të numërojnë.
-
-Opsionet:
-  -h, --help        shfaq këtë ndihmë dhe del
-  -v, --version     shfaq versionin dhe del
-  --senza-voce      pa zë: nuk thotë me zë numra, përfundime apo emra tastesh
-  --lingua KODI     gjuha e teksteve dhe e zërit, në vend të gjuhës së desktopit:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>opsioni %1 nuk pranon vlerë</translation>
     </message>
@@ -290,10 +269,6 @@ Opsionet:
     <message>
         <source>argomento non previsto: %1</source>
         <translation>argument i papritur: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>opsionit --lingua i mungon kodi i gjuhës</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -338,6 +313,61 @@ Opsionet:
     <message>
         <source>la voce è tornata</source>
         <translation>zëri u kthye</translation>
+    </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>shfaq këtë ndihmë dhe del</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>shfaq versionin dhe del</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>pa zë: nuk thotë me zë numra, përfundime apo emra tastesh</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>KODI</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>gjuha e teksteve dhe e zërit, në vend të gjuhës së desktopit:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>Përdorimi: quantella [opsione]
+Quantella i ndihmon fëmijët të mësojnë të numërojnë.
+
+Opsionet:
+</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

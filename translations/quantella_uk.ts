@@ -262,27 +262,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>Використання: quantella [параметри]
-Quantella допомагає дітям навчитися лічити.
-
-Параметри:
-  -h, --help        показати цю довідку й вийти
-  -v, --version     показати версію й вийти
-  --senza-voce      без голосу: не промовляти вголос ні чисел, ні результатів, ні назв клавіш
-  --lingua КОД      мова текстів і голосу замість мови робочого столу:
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>параметр %1 не приймає значення</translation>
     </message>
@@ -293,10 +272,6 @@ Quantella допомагає дітям навчитися лічити.
     <message>
         <source>argomento non previsto: %1</source>
         <translation>неочікуваний аргумент: %1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>для параметра --lingua не вказано код мови</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -341,6 +316,61 @@ Quantella допомагає дітям навчитися лічити.
     <message>
         <source>la voce è tornata</source>
         <translation>голос повернувся</translation>
+    </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>показати цю довідку й вийти</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>показати версію й вийти</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>без голосу: не промовляти вголос ні чисел, ні результатів, ні назв клавіш</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>КОД</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>мова текстів і голосу замість мови робочого столу:</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>Використання: quantella [параметри]
+Quantella допомагає дітям навчитися лічити.
+
+Параметри:
+</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

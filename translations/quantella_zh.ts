@@ -256,27 +256,6 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Uso: quantella [opzioni]
-Quantella aiuta i bambini a imparare a contare.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-  -v, --version     mostra la versione ed esce
-  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce
-  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:
-</source>
-        <extracomment>Keep the option names (they stay Italian in every language) and the alignment of the columns.</extracomment>
-        <translation>用法：quantella [选项]
-Quantella 帮助孩子学数数。
-
-选项：
-  -h, --help        显示这个帮助并退出
-  -v, --version     显示版本并退出
-  --senza-voce      不出声：不读出数字、结果和按键的名字
-  --lingua 代码     文字和语音的语言，代替桌面的语言；可选：
-</translation>
-    </message>
-    <message>
         <source>l&apos;opzione %1 non vuole un valore</source>
         <translation>选项 %1 不接受值</translation>
     </message>
@@ -287,10 +266,6 @@ Quantella 帮助孩子学数数。
     <message>
         <source>argomento non previsto: %1</source>
         <translation>多余的参数：%1</translation>
-    </message>
-    <message>
-        <source>all&apos;opzione --lingua manca il codice della lingua</source>
-        <translation>选项 --lingua 缺少语言代码</translation>
     </message>
     <message>
         <source>lingua sconosciuta: %1; le lingue sono: %2</source>
@@ -335,6 +310,61 @@ Quantella 帮助孩子学数数。
     <message>
         <source>la voce è tornata</source>
         <translation>语音恢复了</translation>
+    </message>
+    <message>
+        <source>%1: «%2»</source>
+        <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mostra questo aiuto ed esce</source>
+        <translation>显示这个帮助并退出</translation>
+    </message>
+    <message>
+        <source>mostra la versione ed esce</source>
+        <translation>显示版本并退出</translation>
+    </message>
+    <message>
+        <source>non parla: nessun numero, esito o nome di tasto detto a voce</source>
+        <translation>不出声：不读出数字、结果和按键的名字</translation>
+    </message>
+    <message>
+        <source>CODICE</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>la lingua dei testi e della voce, invece di quella del desktop:</source>
+        <extracomment>Followed on the next line by the list of languages.</extracomment>
+        <translation>文字和语音的语言，代替桌面的语言；可选：</translation>
+    </message>
+    <message>
+        <source>Uso: quantella [opzioni]
+Quantella aiuta i bambini a imparare a contare.
+
+Opzioni:
+</source>
+        <extracomment>The option names stay Italian in every language; the lines of the options follow.</extracomment>
+        <translation>用法：quantella [选项]
+Quantella 帮助孩子学数数。
+
+选项：
+</translation>
+    </message>
+    <message>
+        <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all&apos;opzione %1 manca il valore %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumeriInParole</name>
+    <message>
+        <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

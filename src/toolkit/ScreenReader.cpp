@@ -5,6 +5,8 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 
+#include <sys/stat.h>
+
 namespace tk {
 
 namespace {
@@ -13,13 +15,27 @@ const QString path = QStringLiteral("/org/a11y/bus");
 const QString status = QStringLiteral("org.a11y.Status");
 const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString screenReaderEnabled = QStringLiteral("ScreenReaderEnabled");
+
+// The session bus where libdbus finds it: the address it is given, else the socket that systemd
+// keeps in the runtime folder. Never one started for the asking, as autolaunch would.
+QDBusConnection sessionBus()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return QDBusConnection::sessionBus();
+    const QByteArray socket = qgetenv("XDG_RUNTIME_DIR") + "/bus";
+    struct stat info {};
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") || ::stat(socket.constData(), &info) != 0
+        || !S_ISSOCK(info.st_mode))
+        return QDBusConnection(QString());
+    // An address escapes every byte but [-0-9A-Za-z_/.*].
+    const QByteArray address = "unix:path=" + socket.toPercentEncoding("/*", "~");
+    return QDBusConnection::connectToBus(QString::fromLatin1(address), QStringLiteral("quantella-screen-reader"));
+}
 } // namespace
 
 void ScreenReader::follow()
 {
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnection bus = sessionBus();
     if (!bus.isConnected())
         return;
     bus.connect(service, path, properties, QStringLiteral("PropertiesChanged"), this,

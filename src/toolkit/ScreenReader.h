@@ -17,8 +17,9 @@ public:
     bool isActive() const { return active_; }
     void setActive(bool active) { active_ = active; }
 
-    // Follows the desktop's setting over the session bus, without waiting for an answer. Without a
-    // session bus there is no screen reader; none is started for the asking.
+    // Follows the desktop's setting over the session bus, by its address or at $XDG_RUNTIME_DIR/bus,
+    // without waiting for an answer. Without a session bus there is no screen reader; none is
+    // started for the asking.
     void follow();
 
 private slots:

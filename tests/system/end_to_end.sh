@@ -17,6 +17,9 @@ rm -f "$wayland_socket"
 platforms="$SYS_ARTEFACTS/platforms" # the X11 plugin alone, as when qt6-wayland is not installed
 mkdir -p "$platforms"
 ln -sf "$(find /usr/lib -path '*/qt6/plugins/platforms/libqxcb.so' | head -n 1)" "$platforms/"
+broken="$SYS_ARTEFACTS/broken" # the X11 plugin's own library, empty: the plugin is found and does not load
+mkdir -p "$broken"
+: >"$broken/libQt6XcbQpa.so.6"
 italian='LANGUAGE=it LC_ALL=C.UTF-8'
 cli_case()
 {
@@ -34,16 +37,24 @@ one_line_no_screen='^quantella: nessuno schermo: [^'$'\n'']+$'
     cli_case 2 '^quantella: opzione sconosciuta: --sconosciuta'$'\n''Uso: quantella' $italian "$program" --sconosciuta
     cli_case 2 '^quantella: l.opzione --senza-voce non vuole un valore' $italian "$program" --senza-voce=1
     cli_case 2 '^quantella: lingua sconosciuta: xx; .*fr \(fran' $italian "$program" --lingua xx
+    cli_case 2 '^quantella: all.opzione --lingua manca il valore CODICE'$'\n''Uso: quantella' $italian "$program" --lingua
+    cli_case 2 '^quantella: all.opzione --lingua manca il valore CODICE' $italian "$program" --lingua=
+    cli_case 2 '^quantella: argomento non previsto: altro' $italian "$program" altro
     # German from the desktop's languages, before any window; Italian under a C locale, as gettext has it.
     cli_case 0 '^[^U].*--senza-voce' LANGUAGE=de LANG=de_DE.UTF-8 "$program" --help
     cli_case 0 '^Uso: quantella' LANGUAGE=de LC_ALL=C "$program" --help
     cli_case 0 '^Uso: quantella' LANGUAGE=de LANG=de_DE.UTF-8 "$program" --lingua it --help
+    cli_case 0 '^Usage.*Quantella aide' LANGUAGE=pt:fr LC_ALL=C.UTF-8 "$program" --help
+    cli_case 0 '^Uso: quantella \[opzioni\]' LANGUAGE=pt LC_ALL=C.UTF-8 "$program" --help
     # No display: one line and status 1, not a crash; an explicit platform is taken as it is.
     cli_case 1 "$one_line_no_screen" $italian "$program"
     cli_case 1 "$one_line_no_screen" $italian DISPLAY=:99 "$program"
     cli_case 1 "$one_line_no_screen" $italian WAYLAND_DISPLAY="$wayland_socket" XDG_SESSION_TYPE=wayland \
         QT_QPA_PLATFORM_PLUGIN_PATH="$platforms" "$program"
     cli_case 1 "$one_line_no_screen" $italian QT_QPA_PLATFORM=xcb "$program"
+    # A plugin that does not load is named, not the display; Qt may say why on a line before.
+    cli_case 1 '^(quantella: [^'$'\n'']*'$'\n'')?quantella: Could not load the Qt platform plugin "xcb"[^'$'\n'']*$' \
+        $italian DISPLAY=:99 LD_LIBRARY_PATH="$broken" "$program"
     cli_case 124 '' $italian QT_QPA_PLATFORM=offscreen timeout 2 "$program" --senza-voce
 }
 
