@@ -9,12 +9,13 @@
 set -euo pipefail
 
 step=${1:?usage: check_package.sh build|contents|metadata|icons|lintian|run}
-: "${BUILD_DIR:?}" "${DEB_DIR:?}" "${APP_ID:?}" "${VERSION:?}" "${ICON_SIZES:?}"
+: "${BUILD_DIR:?}" "${DEB_DIR:?}" "${APP_ID:?}" "${VERSION:?}" "${ICON_SIZES:?}" "${MAN_LANGUAGES?}"
 
 package=quantella
 arch=$(dpkg --print-architecture)
-# The Italian manual page is the plain man1 one; these are its translations.
-man_languages="en de fr es"
+# The Italian manual page is the plain man1 one; MAN_LANGUAGES are its translations, the folders
+# of packaging/man.
+man_languages=$MAN_LANGUAGES
 deb="$DEB_DIR/${package}_${VERSION}_${arch}.deb"
 
 fail() {
@@ -113,7 +114,7 @@ step_contents() {
     depends=$(field Depends)
     echo "Depends: $depends"
     for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6dbus6 libspeechd2 libicu72 \
-               qt6-qpa-plugins fonts-liberation2; do
+               qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei; do
         [[ ", $depends," == *", $dep "* || ", $depends," == *", $dep,"* ]] || fail "Depends lacks $dep: $depends"
     done
     [ "$(field Recommends)" = "speech-dispatcher, speech-dispatcher-espeak-ng, qt6-wayland" ] ||
