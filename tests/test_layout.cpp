@@ -5,6 +5,9 @@
 #include "app/Lingua.h"
 #include "layouts/Layouts.h"
 
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace drive;
@@ -123,6 +126,92 @@ void checkTexts(tk::Form& form, QSize size, bool translated)
     }
 }
 
+// Every control's rectangle in its container and the container's width, in table order.
+using Placement = QList<std::pair<QRect, int>>;
+Placement placement(tk::Form& form)
+{
+    Placement all;
+    for (const tk::Control* c : form.window()->controls())
+        if (c->widget())
+            all.append({c->widget()->geometry(), c->widget()->parentWidget()->width()});
+    return all;
+}
+
+// The three windows in a language at a size, the start window with its curtain closed and each
+// exercise after an answer, with symbols or objects placed and the results filled in.
+void placements(const QString& language, QSize size, QList<Placement>& windows)
+{
+    useLanguage(language);
+    {
+        TestProgram t(Start::CurtainClosed);
+        resizeTo(t->frmInizio(), size);
+        windows << placement(t->frmInizio());
+        t.openCurtain();
+        for (int exercise : {1, 2}) {
+            t.openExercise(exercise, 20);
+            FinestraEsercizio& f = t.exercise(exercise);
+            for (int k = 0; k < 3; ++k)
+                f.eseguiComando(exercise == 1 ? int(frmOperativo1::Conta) : int(FrmOperativo2::Conta));
+            f.eseguiComando(FinestraEsercizio::Verifica);
+            resizeTo(f, size);
+            windows << placement(f);
+            // The numbers a child reads are the digits learnt at school: 0-9, never Arabic-Indic.
+            for (const tk::Control* c : f.window()->controls())
+                if (c->kind() == tk::Kind::Label)
+                    for (QChar ch : static_cast<const tk::Label*>(c)->caption())
+                        QVERIFY2(!ch.isDigit() || (ch >= u'0' && ch <= u'9'), qPrintable(c->name()));
+            f.window()->close();
+        }
+    }
+    useLanguage(QStringLiteral("it"));
+}
+
+// The glyphs a text is drawn with in a font, each run with the font Qt's fallback took for it.
+QList<QGlyphRun> glyphRuns(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(100000);
+    layout.endLayout();
+    return layout.glyphRuns();
+}
+
+// Two letters side by side that Arabic writes joined.
+bool joins(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i].joiningType() == QChar::Joining_Dual
+            && (text[i + 1].joiningType() == QChar::Joining_Dual || text[i + 1].joiningType() == QChar::Joining_Right))
+            return true;
+    return false;
+}
+
+// The text has a glyph in the fonts that draw it, not the empty box; joined letters take their
+// joined forms, glyphs that none of its characters has alone. Adds the families used.
+void checkGlyphs(const QString& text, const QFont& font, const QString& where, QStringList& families)
+{
+    QSet<quint32> used, alone;
+    for (const QGlyphRun& run : glyphRuns(text, font)) {
+        const QString family = run.rawFont().familyName();
+        if (!families.contains(family))
+            families << family;
+        for (quint32 glyph : run.glyphIndexes()) {
+            if (glyph == 0)
+                qWarning("%s: \"%s\" has no glyph in %s", qPrintable(where), qPrintable(text), qPrintable(family));
+            used << glyph;
+        }
+    }
+    if (joins(text)) {
+        for (QChar ch : text)
+            for (const QGlyphRun& run : glyphRuns(QString(ch), font))
+                for (quint32 glyph : run.glyphIndexes())
+                    alone << glyph;
+        QVERIFY2(used != (used & alone), qPrintable(where + " is not shaped: " + text));
+    }
+    QVERIFY2(!used.contains(0), qPrintable(where + " falls back to boxes: " + text));
+}
+
 } // namespace
 
 class Layout : public QObject {
@@ -182,6 +271,84 @@ private slots:
                 f.window()->close();
             }
         }
+        useLanguage(QStringLiteral("it"));
+    }
+
+    // Right to left, every control of the three windows stands where the mirror image of its
+    // container has it, x' = width - x - w: columns, results, the places of symbols and objects,
+    // the curtain's panels; heights and sizes are the Italian ones.
+    void arabicMirrorsEveryControl_data()
+    {
+        QTest::addColumn<QSize>("size");
+        for (QSize size : {QSize(1024, 742), QSize(960, 514)})
+            QTest::addRow("%dx%d", size.width(), size.height()) << size;
+    }
+    void arabicMirrorsEveryControl()
+    {
+        QFETCH(QSize, size);
+        QList<Placement> italian, arabic;
+        placements(QStringLiteral("it"), size, italian);
+        placements(QStringLiteral("ar"), size, arabic);
+        QCOMPARE(arabic.size(), 3);
+        QCOMPARE(italian.size(), 3);
+        for (qsizetype w = 0; w < italian.size(); ++w) {
+            QCOMPARE(arabic[w].size(), italian[w].size());
+            for (qsizetype i = 0; i < italian[w].size(); ++i) {
+                const auto [ltr, width] = italian[w][i];
+                const QRect mirror(width - ltr.x() - ltr.width(), ltr.y(), ltr.width(), ltr.height());
+                const Row row{int(i), QStringLiteral(" of window %1").arg(w)};
+                QCOMPARE(arabic[w][i].second, width);
+                QCOMPARE(arabic[w][i].first, mirror);
+            }
+        }
+    }
+
+    // Every caption, tool tip and word on the range pictures of every language is drawn in fonts
+    // that have its glyphs, whatever font the control asks for (Liberation has no Arabic or
+    // Chinese: fontconfig's fallback must find one), and Arabic letters are joined.
+    void captionsHaveTheirGlyphs_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : lingua::disponibili())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void captionsHaveTheirGlyphs()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        QStringList families;
+        const auto check = [&families](const QString& text, const QFont& font, const QString& where) {
+            if (!QTest::currentTestFailed())
+                checkGlyphs(text, font, where, families);
+        };
+        const auto checkWindow = [&check](tk::Form& form) {
+            for (const tk::Control* c : form.window()->controls()) {
+                const QString where = QStringLiteral("%1(%2)").arg(c->name()).arg(c->index());
+                if (c->kind() == tk::Kind::Label)
+                    check(static_cast<const tk::Label*>(c)->caption(), c->widget()->font(), where);
+                else if (c->kind() == tk::Kind::OptionButton)
+                    check(static_cast<const tk::OptionButton*>(c)->caption(), c->widget()->font(), where);
+                if (c->widget())
+                    check(c->widget()->toolTip(), QToolTip::font(), where + " tool tip");
+            }
+        };
+        {
+            TestProgram t(Start::Open);
+            checkWindow(t->frmInizio());
+            for (int exercise : {1, 2}) {
+                t.openExercise(exercise, 20);
+                FinestraEsercizio& f = t.exercise(exercise);
+                f.eseguiComando(exercise == 1 ? int(frmOperativo1::Conta) : int(FrmOperativo2::Conta));
+                f.eseguiComando(FinestraEsercizio::Verifica);
+                checkWindow(f);
+                f.window()->close();
+            }
+        }
+        QFont lettering(QStringLiteral("Liberation Sans"));
+        lettering.setBold(true);
+        for (const char* words : {"FINO A", "OLTRE"})
+            check(QCoreApplication::translate("Figure", words), lettering, QStringLiteral("range picture"));
+        qInfo("%s: %s", qPrintable(language), qPrintable(families.join(u", ")));
         useLanguage(QStringLiteral("it"));
     }
 

@@ -177,10 +177,15 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
     }
 }
 
-void paintImage(QPainter& p, const Image& image)
+// From the cell's top-left corner, or its top-right one in a right-to-left window.
+void paintImage(QPainter& p, const QRect& r, const Image& image)
 {
-    if (const QPixmap picture = image.picture(); !picture.isNull())
-        drawPicture(p, QPoint(0, 0), picture, image.window().scale());
+    const QPixmap picture = image.picture();
+    if (picture.isNull())
+        return;
+    const double scale = image.window().scale();
+    const int x = p.layoutDirection() == Qt::RightToLeft ? r.width() - scaledSize(picture, scale).width() : 0;
+    drawPicture(p, QPoint(x, 0), picture, scale);
 }
 
 void paintPanel(QPainter& p, const QRect& r, const Panel& panel)
