@@ -33,6 +33,12 @@ constexpr auto retryAfter = std::chrono::seconds(3);
 
 std::atomic<bool> abandoned{false};
 
+// The service names its languages as espeak-ng does, which calls Mandarin "cmn", not "zh".
+std::string serviceLanguage(const QString& language)
+{
+    return (language == u"zh" ? QStringLiteral("cmn") : language).toStdString();
+}
+
 struct Request {
     enum Kind { WarmUp, Say, Stop } kind;
     std::string text;
@@ -200,7 +206,7 @@ struct DesktopVoice::Shared {
 
 DesktopVoice::DesktopVoice(const QString& language, Report report) : shared_(std::make_shared<Shared>())
 {
-    thread_ = std::thread([shared = shared_, language = language.toStdString(), report = std::move(report)]() mutable {
+    thread_ = std::thread([shared = shared_, language = serviceLanguage(language), report = std::move(report)]() mutable {
         {
             Engine engine(std::move(language), std::move(report));
             shared->run(engine);
