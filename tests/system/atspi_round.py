@@ -111,12 +111,13 @@ def find(window, role, name):
 
 
 def places(window):
-    """Each key of the window in reading order: its centre's distance from the window's middle,
-    its top from the window's top, its width and height, in pixels on the screen."""
+    """Each key and text of the window in reading order: its centre's distance from the window's
+    middle, its top from the window's top, its width and height, in pixels on the screen. The
+    results' headings share a line, which a screen reader reads in the direction of the language."""
     wx, wy, ww, _ = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     keys = []
     for node in nodes(window):
-        if node.getRoleName() == 'push button':
+        if node.getRoleName() in ('push button', 'label'):
             x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             keys.append([2 * x + w - 2 * wx - ww, y - wy, w, h])
     return keys
@@ -149,10 +150,11 @@ elif KEYS:
         italian = json.load(saved)
     for name, rtl, ltr in zip(('start', 'exercise'), (start_keys, exercise_keys), italian):
         mirrored = [[-x, y, w, h] for x, y, w, h in ltr]
-        print('keys of the %s window, in reading order: %s; the Italian ones mirrored: %s' % (name, rtl, mirrored))
+        print('keys and texts of the %s window, in reading order: %s; the Italian ones mirrored: %s'
+              % (name, rtl, mirrored))
         if len(rtl) != len(mirrored) or any(abs(a - b) > 2 for r, m in zip(rtl, mirrored) for a, b in zip(r, m)):
-            fault('the keys of the %s window are not the mirror image of the Italian ones, in the same order'
-                  % name)
+            fault('the keys and texts of the %s window are not the mirror image of the Italian ones, in the '
+                  'same order' % name)
 objects = [child for child in find(exercise, 'panel', tr('Esercizio', 'Oggetti da contare'))]
 names = {child.name for child in objects}
 print('counted %d objects: %s' % (len(objects), ', '.join(sorted(names))))
