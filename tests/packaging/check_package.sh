@@ -161,7 +161,7 @@ step_metadata() {
     done
     # Each language has its action, for a class whose computer is set to another, and its texts.
     local code
-    for code in it ${LANGUAGES//;/ }; do
+    for code in it $LANGUAGES; do
         grep -qx "Exec=quantella --lingua $code" "$desktop" || fail "the desktop entry lacks an action for '$code'"
         [ "$code" = it ] || grep -q "^Comment\[$code\]=" "$desktop" || fail "the desktop entry has no Comment[$code]"
         [ "$code" = en ] || has "<summary xml:lang=\"$code\">"
