@@ -4,6 +4,7 @@
 #include "Drive.h"
 #include "app/Lingua.h"
 #include "layouts/Layouts.h"
+#include "toolkit/Painting.h"
 
 #include <QGlyphRun>
 #include <QTextLayout>
@@ -80,6 +81,29 @@ int inkIn(const QImage& image, QColor ink, QRect line)
     return n;
 }
 
+// A label clips its caption to its rectangle: painted on a larger canvas with no clip, the ink
+// that would be cut off, marks over and under the letters included (a fallback font's metrics may
+// be a pixel short of its antialiased edges: a pixel's fringe is not counted).
+int inkOutside(const tk::Label& label)
+{
+    const QSize size = label.widget()->size();
+    const int margin = size.height();
+    QImage canvas(size + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.setFont(label.widget()->font());
+        p.setLayoutDirection(label.widget()->layoutDirection());
+        tk::paintLabel(p, QRect(QPoint(margin, margin), size), label);
+    }
+    const QRect inside = QRect(QPoint(margin, margin), size).adjusted(-1, -1, 1, 1);
+    int n = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            n += !inside.contains(x, y) && qAlpha(canvas.pixel(x, y)) != 0;
+    return n;
+}
+
 // Every text of the window is there and whole: keys, labels, tool tips and screen-reader names
 // are not empty where the design has a text, a key is not left in Italian where another language
 // is asked for, and no caption runs past its control: no ink on a key's face just inside its
@@ -123,6 +147,10 @@ void checkTexts(tk::Form& form, QSize size, bool translated)
             edges += inkIn(shot, ink, QRect(r.left() + inset, r.bottom() - inset, r.width() - 2 * inset, 1));
         QVERIFY2(edges == 0, qPrintable(QStringLiteral("%1 \"%2\" runs past its edges at %3x%4")
                                             .arg(where, caption).arg(size.width()).arg(size.height())));
+        if (c.kind() == tk::Kind::Label)
+            QVERIFY2(inkOutside(static_cast<const tk::Label&>(c)) == 0,
+                     qPrintable(QStringLiteral("%1 \"%2\" is cut at %3x%4").arg(where, caption).arg(size.width())
+                                    .arg(size.height())));
     }
 }
 
