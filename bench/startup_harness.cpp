@@ -40,6 +40,7 @@ struct Program {
 struct Sample {
     double mapMs = 0;
     long peakKb = 0;
+    double cpuMs = 0;  // the program's whole CPU time, user and system, until it was ended
     struct Phase {
         double ms = 0;     // since exec
         long rssKb = 0;
@@ -295,6 +296,8 @@ std::optional<Sample> runOnce(Watcher& watcher, const Program& program, int sett
     Sample sample;
     sample.mapMs = double(*mapped - exec) / 1e6;
     sample.peakKb = usage.ru_maxrss;
+    sample.cpuMs = (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                    + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
     sample.resident = std::move(resident);
     std::size_t start = 0;
     while (start < text.size()) {
@@ -354,29 +357,32 @@ int main(int argc, char* argv[])
             samples[i].push_back(*sample);
         }
 
-    std::printf("%-14s %4s %9s %7s %7s %12s %8s %8s %8s\n", "program", "runs", "map ms", "min", "max",
-                "peak RSS KiB", "x time", "x min", "x memory");
-    double baseTime = 0, baseMin = 0, basePeak = 0;
+    std::printf("%-14s %4s %9s %7s %7s %12s %8s %8s %8s %8s %8s\n", "program", "runs", "map ms", "min", "max",
+                "peak RSS KiB", "x time", "x min", "x memory", "cpu ms", "x cpu");
+    double baseTime = 0, baseMin = 0, basePeak = 0, baseCpu = 0;
     for (std::size_t i = 0; i < programs.size(); ++i) {
-        std::vector<double> times;
+        std::vector<double> times, cpus;
         std::vector<long> peaks;
         for (const Sample& s : samples[i]) {
             times.push_back(s.mapMs);
             peaks.push_back(s.peakKb);
+            cpus.push_back(s.cpuMs);
         }
-        const double t = median(times), m = double(median(peaks));
+        const double t = median(times), m = double(median(peaks)), c = median(cpus);
         const double low = *std::min_element(times.begin(), times.end());
         if (i == 0) {
             baseTime = t;
             baseMin = low;
             basePeak = m;
+            baseCpu = c;
         }
-        std::printf("%-14s %4zu %9.1f %7.1f %7.1f %12.0f %8.3f %8.3f %8.3f\n", programs[i].label.c_str(), times.size(),
-                    t, low, *std::max_element(times.begin(), times.end()), m, t / baseTime, low / baseMin,
-                    m / basePeak);
+        std::printf("%-14s %4zu %9.1f %7.1f %7.1f %12.0f %8.3f %8.3f %8.3f %8.1f %8.3f\n", programs[i].label.c_str(),
+                    times.size(), t, low, *std::max_element(times.begin(), times.end()), m, t / baseTime,
+                    low / baseMin, m / basePeak, c, c / baseCpu);
     }
-    std::printf("map ms: exec to the window viewable, wall clock; peak RSS: at the end, %d ms after the map.\n"
-                "Medians (x min: ratio of the fastest runs); ratios against %s.\n",
+    std::printf("map ms: exec to the window viewable, wall clock; peak RSS: at the end, %d ms after the map;\n"
+                "cpu ms: the program's CPU time from exec to its end, which other load on the machine does not\n"
+                "inflate. Medians (x min: ratio of the fastest runs); ratios against %s.\n",
                 settleMs, programs[0].label.c_str());
 
     // Resident memory by kind of mapping, the kinds that differ most from the first program first.

@@ -4,8 +4,12 @@
 #include "Drive.h"
 #include "app/Lingua.h"
 #include "layouts/Layouts.h"
+#include "toolkit/Painting.h"
 
+#include <QGlyphRun>
 #include <QPaintEngine>
+#include <QTextLayout>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace drive;
@@ -150,6 +154,29 @@ int inkIn(const QImage& image, QColor ink, QRect line)
     return n;
 }
 
+// A label clips its caption to its rectangle: painted on a larger canvas with no clip, the ink
+// that would be cut off, marks over and under the letters included (a fallback font's metrics may
+// be a pixel short of its antialiased edges: a pixel's fringe is not counted).
+int inkOutside(const tk::Label& label)
+{
+    const QSize size = label.widget()->size();
+    const int margin = size.height();
+    QImage canvas(size + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.setFont(label.widget()->font());
+        p.setLayoutDirection(label.widget()->layoutDirection());
+        tk::paintLabel(p, QRect(QPoint(margin, margin), size), label);
+    }
+    const QRect inside = QRect(QPoint(margin, margin), size).adjusted(-1, -1, 1, 1);
+    int n = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            n += !inside.contains(x, y) && qAlpha(canvas.pixel(x, y)) != 0;
+    return n;
+}
+
 // Every text of the window is there and whole: keys, labels, tool tips and screen-reader names
 // are not empty where the design has a text, a key is not left in Italian where another language
 // is asked for, and no caption runs past its control: no ink on a key's face just inside its
@@ -207,7 +234,97 @@ void checkTexts(tk::Form& form, QSize size, bool translated)
             edges += inkIn(shot, ink, QRect(r.left() + inset, r.bottom() - inset, r.width() - 2 * inset, 1));
         QVERIFY2(edges == 0, qPrintable(QStringLiteral("%1 \"%2\" runs past its edges at %3x%4")
                                             .arg(where, caption).arg(size.width()).arg(size.height())));
+        if (c.kind() == tk::Kind::Label)
+            QVERIFY2(inkOutside(static_cast<const tk::Label&>(c)) == 0,
+                     qPrintable(QStringLiteral("%1 \"%2\" is cut at %3x%4").arg(where, caption).arg(size.width())
+                                    .arg(size.height())));
     }
+}
+
+// Every control's rectangle in its container and the container's width, in table order.
+using Placement = QList<std::pair<QRect, int>>;
+Placement placement(tk::Form& form)
+{
+    Placement all;
+    for (const tk::Control* c : form.window()->controls())
+        if (c->widget())
+            all.append({c->widget()->geometry(), c->widget()->parentWidget()->width()});
+    return all;
+}
+
+// The three windows in a language at a size, the start window with its curtain closed and each
+// exercise after an answer, with symbols or objects placed and the results filled in.
+void placements(const QString& language, QSize size, QList<Placement>& windows)
+{
+    useLanguage(language);
+    {
+        TestProgram t(Start::CurtainClosed);
+        resizeTo(t->frmInizio(), size);
+        windows << placement(t->frmInizio());
+        t.openCurtain();
+        for (int exercise : {1, 2}) {
+            t.openExercise(exercise, 20);
+            FinestraEsercizio& f = t.exercise(exercise);
+            for (int k = 0; k < 3; ++k)
+                f.eseguiComando(exercise == 1 ? int(frmOperativo1::Conta) : int(FrmOperativo2::Conta));
+            f.eseguiComando(FinestraEsercizio::Verifica);
+            resizeTo(f, size);
+            windows << placement(f);
+            // The numbers a child reads are the digits learnt at school: 0-9, never Arabic-Indic.
+            for (const tk::Control* c : f.window()->controls())
+                if (c->kind() == tk::Kind::Label)
+                    for (QChar ch : static_cast<const tk::Label*>(c)->caption())
+                        QVERIFY2(!ch.isDigit() || (ch >= u'0' && ch <= u'9'), qPrintable(c->name()));
+            f.window()->close();
+        }
+    }
+    useLanguage(QStringLiteral("it"));
+}
+
+// The glyphs a text is drawn with in a font, each run with the font Qt's fallback took for it.
+QList<QGlyphRun> glyphRuns(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(100000);
+    layout.endLayout();
+    return layout.glyphRuns();
+}
+
+// Two letters side by side that Arabic writes joined.
+bool joins(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i].joiningType() == QChar::Joining_Dual
+            && (text[i + 1].joiningType() == QChar::Joining_Dual || text[i + 1].joiningType() == QChar::Joining_Right))
+            return true;
+    return false;
+}
+
+// The text has a glyph in the fonts that draw it, not the empty box; joined letters take their
+// joined forms, glyphs that none of its characters has alone. Adds the families used.
+void checkGlyphs(const QString& text, const QFont& font, const QString& where, QStringList& families)
+{
+    QSet<quint32> used, alone;
+    for (const QGlyphRun& run : glyphRuns(text, font)) {
+        const QString family = run.rawFont().familyName();
+        if (!families.contains(family))
+            families << family;
+        for (quint32 glyph : run.glyphIndexes()) {
+            if (glyph == 0)
+                qWarning("%s: \"%s\" has no glyph in %s", qPrintable(where), qPrintable(text), qPrintable(family));
+            used << glyph;
+        }
+    }
+    if (joins(text)) {
+        for (QChar ch : text)
+            for (const QGlyphRun& run : glyphRuns(QString(ch), font))
+                for (quint32 glyph : run.glyphIndexes())
+                    alone << glyph;
+        QVERIFY2(used != (used & alone), qPrintable(where + " is not shaped: " + text));
+    }
+    QVERIFY2(!used.contains(0), qPrintable(where + " falls back to boxes: " + text));
 }
 
 } // namespace
@@ -269,6 +386,84 @@ private slots:
                 f.window()->close();
             }
         }
+        useLanguage(QStringLiteral("it"));
+    }
+
+    // Right to left, every control of the three windows stands where the mirror image of its
+    // container has it, x' = width - x - w: columns, results, the places of symbols and objects,
+    // the curtain's panels; heights and sizes are the Italian ones.
+    void arabicMirrorsEveryControl_data()
+    {
+        QTest::addColumn<QSize>("size");
+        for (QSize size : {QSize(1024, 742), QSize(960, 514)})
+            QTest::addRow("%dx%d", size.width(), size.height()) << size;
+    }
+    void arabicMirrorsEveryControl()
+    {
+        QFETCH(QSize, size);
+        QList<Placement> italian, arabic;
+        placements(QStringLiteral("it"), size, italian);
+        placements(QStringLiteral("ar"), size, arabic);
+        QCOMPARE(arabic.size(), 3);
+        QCOMPARE(italian.size(), 3);
+        for (qsizetype w = 0; w < italian.size(); ++w) {
+            QCOMPARE(arabic[w].size(), italian[w].size());
+            for (qsizetype i = 0; i < italian[w].size(); ++i) {
+                const auto [ltr, width] = italian[w][i];
+                const QRect mirror(width - ltr.x() - ltr.width(), ltr.y(), ltr.width(), ltr.height());
+                const Row row{int(i), QStringLiteral(" of window %1").arg(w)};
+                QCOMPARE(arabic[w][i].second, width);
+                QCOMPARE(arabic[w][i].first, mirror);
+            }
+        }
+    }
+
+    // Every caption, tool tip and word on the range pictures of every language is drawn in fonts
+    // that have its glyphs, whatever font the control asks for (Liberation has no Arabic or
+    // Chinese: fontconfig's fallback must find one), and Arabic letters are joined.
+    void captionsHaveTheirGlyphs_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : lingua::disponibili())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void captionsHaveTheirGlyphs()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        QStringList families;
+        const auto check = [&families](const QString& text, const QFont& font, const QString& where) {
+            if (!QTest::currentTestFailed())
+                checkGlyphs(text, font, where, families);
+        };
+        const auto checkWindow = [&check](tk::Form& form) {
+            for (const tk::Control* c : form.window()->controls()) {
+                const QString where = QStringLiteral("%1(%2)").arg(c->name()).arg(c->index());
+                if (c->kind() == tk::Kind::Label)
+                    check(static_cast<const tk::Label*>(c)->caption(), c->widget()->font(), where);
+                else if (c->kind() == tk::Kind::OptionButton)
+                    check(static_cast<const tk::OptionButton*>(c)->caption(), c->widget()->font(), where);
+                if (c->widget())
+                    check(c->widget()->toolTip(), QToolTip::font(), where + " tool tip");
+            }
+        };
+        {
+            TestProgram t(Start::Open);
+            checkWindow(t->frmInizio());
+            for (int exercise : {1, 2}) {
+                t.openExercise(exercise, 20);
+                FinestraEsercizio& f = t.exercise(exercise);
+                f.eseguiComando(exercise == 1 ? int(frmOperativo1::Conta) : int(FrmOperativo2::Conta));
+                f.eseguiComando(FinestraEsercizio::Verifica);
+                checkWindow(f);
+                f.window()->close();
+            }
+        }
+        QFont lettering(QStringLiteral("Liberation Sans"));
+        lettering.setBold(true);
+        for (const char* words : {"FINO A", "OLTRE"})
+            check(QCoreApplication::translate("Figure", words), lettering, QStringLiteral("range picture"));
+        qInfo("%s: %s", qPrintable(language), qPrintable(families.join(u", ")));
         useLanguage(QStringLiteral("it"));
     }
 

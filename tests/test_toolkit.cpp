@@ -398,19 +398,35 @@ private slots:
         QVERIFY(order.indexOf(cover) < order.indexOf(key0));
     }
 
-    // A picture shows at its own size from the cell's corner: the cell grows to hold it, never
-    // scales it; a click on it is a Click.
+    // A picture shows at its own size from the cell's corner, the top-right one right to left: the
+    // cell grows to hold it, to the right or to the left, never scales it; a click on it is a Click.
+    void imagesShowPicturesAtTheirOwnSize_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
     void imagesShowPicturesAtTheirOwnSize()
     {
+        QFETCH(Qt::LayoutDirection, direction);
+        QGuiApplication::setLayoutDirection(direction);
+        const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         Bench b(Bench::Shown);
         tk::Image& cell = *b.form.Cell[3];
+        const int width = b.form.window()->width();
+        // Where the cell's left edge is at 4500 twips, 300 pixels, from the window's left or right side.
+        const auto left = [&](int w) { return direction == Qt::LeftToRight ? 300 : width - 300 - w; };
         QPixmap picture(48, 60);
         picture.fill(Qt::green);
         cell.setPicture(picture);
-        QCOMPARE(cell.widget()->size(), QSize(48, 60));
+        QCOMPARE(cell.widget()->geometry(), QRect(left(48), 300, 48, 60));
         QCOMPARE(cell.width(), 300.0);
         cell.move(cell.left(), cell.top(), 1500, 300);
-        QCOMPARE(cell.widget()->size(), QSize(100, 60));
+        QCOMPARE(cell.widget()->geometry(), QRect(left(100), 300, 100, 60));
+        const QImage shown = cell.widget()->grab().toImage();
+        const int near = direction == Qt::LeftToRight ? 0 : 99, far = 99 - near;
+        QCOMPARE(shown.pixelColor(near, 30), QColor(Qt::green));
+        QVERIFY(shown.pixelColor(far, 30) != QColor(Qt::green));
         b.form.log.clear();
         click(cell);
         QCOMPARE(b.form.log, QStringList({"Click 3"}));

@@ -1,6 +1,7 @@
 #include "Lingua.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTranslator>
 
@@ -49,7 +50,11 @@ QString dalDesktop()
         return propria;
     const QStringList codici = disponibili();
     for (const QString& lingua : QLocale::system().uiLanguages()) {
-        const QString codice = QLocale(lingua).name().section(u'_', 0, 0);
+        const QLocale locale(lingua);
+        // Our Chinese is Simplified: a Traditional desktop (Taiwan, Hong Kong) goes on down its list.
+        if (locale.script() == QLocale::TraditionalHanScript)
+            continue;
+        const QString codice = locale.name().section(u'_', 0, 0);
         if (codici.contains(codice))
             return codice;
     }
@@ -71,7 +76,11 @@ bool carica(QTranslator& traduttore, const QString& codice)
 {
     if (!disponibili().contains(codice) || !traduttore.load(file(codice)))
         return false;
-    QLocale::setDefault(QLocale(codice));
+    const QLocale locale(codice);
+    QLocale::setDefault(locale);
+    // From the language itself, not from a translated entry every file would need: the windows
+    // mirror for Arabic. Numbers are never formatted through the locale, so digits stay 0-9.
+    QGuiApplication::setLayoutDirection(locale.textDirection());
     return true;
 }
 

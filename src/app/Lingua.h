@@ -18,7 +18,7 @@ QString dalDesktop();
 // The language's name in itself, from its own translation: "italiano", "Deutsch".
 QString nome(const QString& codice);
 // Loads the language's texts (for Italian, its plural forms) into the translator and makes it the
-// default locale. False for a language the program does not have.
+// default locale and the application's layout direction. False for a language the program does not have.
 bool carica(QTranslator& traduttore, const QString& codice);
 
 } // namespace lingua

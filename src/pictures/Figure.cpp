@@ -124,10 +124,14 @@ QPixmap conParole(const QString& nome, const char* parole)
     tracciato.addText(0, basso, carattere, tradotte);
     const QRectF ingombro = tracciato.boundingRect();
     const qreal stretta = std::min(stretto, (larghezza - 2 * margine - tratto) / ingombro.width());
-    // From the band's second row to just above its last edge, the pen's half width included.
-    const qreal cima = 1 + tratto / (2 * stretta), fondo = fascia - 0.5 - tratto / (2 * stretta);
-    const qreal alta = std::min<qreal>(1, (fondo - cima) / ingombro.height());
-    const qreal sopra = basso + (ingombro.top() - basso) * alta, sotto = basso + (ingombro.bottom() - basso) * alta;
+    const QColor colore(0xE0, 0x30, 0x7A);
+    const QPen penna(colore, tratto / stretta, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    // The ink as painted, with the pen's corners, which reach past half its width at the sharp tips of
+    // strokes (Chinese); it stays from the band's second row to just above its last edge.
+    const QRectF inchiostro = QPainterPathStroker(penna).createStroke(tracciato).boundingRect().united(ingombro);
+    constexpr qreal cima = 1, fondo = fascia - 0.5;
+    const qreal alta = std::min<qreal>(1, (fondo - cima) / inchiostro.height());
+    const qreal sopra = basso + (inchiostro.top() - basso) * alta, sotto = basso + (inchiostro.bottom() - basso) * alta;
     const qreal sposta = std::max<qreal>(0, cima - sopra) - std::max<qreal>(0, sotto - fondo);
     QPainter p(&figura);
     p.setRenderHint(QPainter::Antialiasing);
@@ -135,9 +139,8 @@ QPixmap conParole(const QString& nome, const char* parole)
     p.translate(larghezza / 2, basso + sposta);
     p.scale(stretta, alta);
     p.translate(-ingombro.center().x(), -basso);
-    const QColor colore(0xE0, 0x30, 0x7A);
     p.fillPath(tracciato, colore);
-    p.strokePath(tracciato, QPen(colore, tratto / stretta, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.strokePath(tracciato, penna);
     return figura;
 }
 

@@ -125,8 +125,26 @@ void Control::relocate()
 void Control::place()
 {
     if (widget_)
-        widget_->setGeometry(toPixels(twips_.x()), toPixels(twips_.y()), pixels(twips_.width()),
-                             pixels(twips_.height()));
+        setPixelGeometry(QRect(toPixels(twips_.x()), toPixels(twips_.y()), pixels(twips_.width()),
+                               pixels(twips_.height())));
+}
+
+// The layout tables are drawn left to right and Qt does not mirror absolute positions: right to left,
+// each control stands where the mirror image of its container has it, x' = width - x - w.
+void Control::setPixelGeometry(QRect rect)
+{
+    if (!window_.isRightToLeft()) {
+        widget_->setGeometry(rect);
+        return;
+    }
+    rect.moveLeft(parentWidget()->width() - rect.x() - rect.width());
+    const bool resized = rect.width() != widget_->width();
+    widget_->setGeometry(rect);
+    // A frame's children keep their distance from its right side.
+    if (resized && kind_ == Kind::Frame)
+        for (Control* c : window_.controls())
+            if (c->container() == this)
+                c->place();
 }
 
 bool Control::isEnabled() const
@@ -260,7 +278,7 @@ void Image::place()
     QSize size(pixels(twips_.width()), pixels(twips_.height()));
     if (!picture_.isNull())
         size = size.expandedTo(scaledSize(picture_, window_.scale()));
-    widget()->setGeometry(QRect(QPoint(toPixels(twips_.x()), toPixels(twips_.y())), size));
+    setPixelGeometry(QRect(QPoint(toPixels(twips_.x()), toPixels(twips_.y())), size));
 }
 
 Panel::Panel(Window& window, const ControlSpec& spec, Control* container)
@@ -278,7 +296,7 @@ void Panel::place()
     const QWidget* parent = parentWidget();
     const int w = pixels(twips_.width());
     const int x = dock_ == Dock::Left ? 0 : parent->width() - w;
-    widget()->setGeometry(x, 0, w, parent->height());
+    setPixelGeometry(QRect(x, 0, w, parent->height()));
 }
 
 Shape::Shape(Window& window, const ControlSpec& spec, Control* container)

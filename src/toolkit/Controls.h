@@ -47,6 +47,9 @@ public:
     void move(double left, double top, double width, double height);
     // Only the width, as a docked panel or the curtain changes it.
     void setWidth(double width) { move(left(), top(), width, height()); }
+    // Places the widget again after its container changed size: a docked panel keeps to its edge,
+    // and right to left every control keeps its distance from the container's right side.
+    void replace() { relocate(); }
 
     // The control's own Enabled and Visible settings (a disabled frame leaves its keys' settings alone).
     virtual bool isEnabled() const;
@@ -82,6 +85,9 @@ protected:
     virtual void place();
     // The same, from outside the placement itself: the reading order may change with it.
     void relocate();
+    // Where every kind's place() ends: the widget at a rectangle of its container as the design has
+    // it left to right, mirrored in a right-to-left window.
+    void setPixelGeometry(QRect rect);
     void update();
 
     Window& window_;
@@ -154,7 +160,9 @@ private:
 };
 
 // Shows its picture at the picture's own size from its top-left corner: never scaled up, and never
-// clipped to the cell (the widget grows to hold a larger picture).
+// clipped to the cell (the widget grows to hold a larger picture). Right to left the corner is the
+// top-right one: the cell and the picture are where the mirror image of the window has them,
+// and a larger picture grows to the left; the picture itself is not mirrored.
 class Image final : public Control {
 public:
     Image(Window& window, const ControlSpec& spec, Control* container);
@@ -176,9 +184,6 @@ public:
     Panel(Window& window, const ControlSpec& spec, Control* container);
     Dock dock() const { return dock_; }
     QColor backColor() const { return back_; }
-    // Puts the panel back against its edge after the window changed size.
-    void redock() { relocate(); }
-
 protected:
     void place() override;
 

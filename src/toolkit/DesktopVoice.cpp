@@ -42,6 +42,12 @@ QString inBrief(const std::string& detail)
     return text.left(head).trimmed() + QStringLiteral(" … ") + text.right(tail).trimmed();
 }
 
+// The service names its languages as espeak-ng does, which calls Mandarin "cmn", not "zh".
+std::string serviceLanguage(const QString& language)
+{
+    return (language == u"zh" ? QStringLiteral("cmn") : language).toStdString();
+}
+
 // Calls back once, at the first paint of any window.
 class FirstPaintWatch final : public QObject {
 public:
@@ -205,7 +211,7 @@ DesktopVoice::DesktopVoice(const QString& language, Report report)
 DesktopVoice::DesktopVoice(const QString& language, Report report, std::unique_ptr<SpeechBackend> backend, Now now)
     : shared_(std::make_shared<Shared>()), now_(std::move(now))
 {
-    thread_ = std::thread([shared = shared_, language = language.toStdString(), report = std::move(report),
+    thread_ = std::thread([shared = shared_, language = serviceLanguage(language), report = std::move(report),
                            backend = std::move(backend), now = now_]() mutable {
         {
             VoiceEngine engine(std::move(language), std::move(report), std::move(backend), std::move(now));

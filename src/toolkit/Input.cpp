@@ -145,7 +145,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        paintImage(p, image_);
+        paintImage(p, rect(), image_);
     }
 
     void mousePressEvent(QMouseEvent* event) override

@@ -70,32 +70,58 @@ void drawPicture(QPainter& p, const QPoint& corner, const QPixmap& picture, doub
 // The control's font, or a smaller one where the text would not fit the rectangle: wrapped at word
 // boundaries, no word may run past the sides, and text that takes more than one line must not run
 // past the bottom. A text on one line keeps the font whatever its height, as the design has it
-// (the outcome's capitals fill their label). Cached: a control paints the same text many times.
-QFont fitted(const QFont& font, const QRect& r, const QString& text, int flags)
+// (the outcome's capitals fill their label); on a label, which clips it, its ink must lie within
+// the rectangle all the same: marks that rise over the line (the hamza over an Arabic alef) move
+// it down, and marks that hang below it (a Romanian comma, an Arabic tail) make the font smaller.
+// Cached: a control paints the same text many times.
+struct Fit {
+    QFont font;
+    int down = 0;  // pixels the text is moved down
+};
+
+Fit fitted(const QFont& font, const QRect& r, const QString& text, int flags, bool clipped)
 {
-    struct Fit {
+    struct Entry {
         QFont font;
         QSize size;
         QString text;
-        QFont result;
+        int flags;
+        bool clipped;
+        Fit result;
     };
-    static thread_local std::vector<Fit> cache;
-    for (const Fit& f : cache)
-        if (f.size == r.size() && f.text == text && f.font == font)
-            return f.result;
-    QFont f = font;
+    static thread_local std::vector<Entry> cache;
+    for (const Entry& e : cache)
+        if (e.size == r.size() && e.text == text && e.flags == flags && e.clipped == clipped && e.font == font)
+            return e.result;
+    Fit fit{font};
+    const QRect area(QPoint(0, 0), r.size());
     for (int px = font.pixelSize(); px > 4; --px) {
-        f.setPixelSize(px);
-        const QFontMetrics metrics(f);
-        const QRect need = metrics.boundingRect(r, flags, text);
-        const bool oneLine = need.height() < 2 * metrics.lineSpacing();
-        if (need.width() <= r.width() && (oneLine || need.height() <= r.height()))
+        fit.font.setPixelSize(px);
+        const QFontMetrics metrics(fit.font);
+        const QRect need = metrics.boundingRect(area, flags, text);
+        if (need.width() > area.width())
+            continue;
+        if (need.height() >= 2 * metrics.lineSpacing()) {
+            fit.down = 0;
+            if (need.height() <= area.height())
+                break;
+            continue;
+        }
+        if (!clipped)
+            break;
+        const QRect ink = metrics.tightBoundingRect(text).translated(0, need.top() + metrics.ascent());
+        if (ink.top() >= 0 && ink.bottom() <= area.bottom())
+            break;
+        // Moved or made smaller, with two pixels to spare on either side: a fallback font's metrics
+        // can fall short of its antialiased edges.
+        fit.down = std::max(0, 2 - ink.top());
+        if (ink.bottom() + fit.down + 2 <= area.bottom())
             break;
     }
     if (cache.size() >= 64)
         cache.erase(cache.begin());
-    cache.push_back({font, r.size(), text, f});
-    return f;
+    cache.push_back({font, r.size(), text, flags, clipped, fit});
+    return fit;
 }
 
 } // namespace
@@ -124,8 +150,9 @@ void paintLabel(QPainter& p, const QRect& r, const Label& label)
         return;
     const int flags = Qt::AlignTop | label.alignment() | Qt::TextWordWrap;
     p.setPen(label.foreColor());
-    p.setFont(fitted(p.font(), r, label.caption(), flags));
-    p.drawText(r, flags, label.caption());
+    const Fit fit = fitted(p.font(), r, label.caption(), flags, true);
+    p.setFont(fit.font);
+    p.drawText(r.translated(0, fit.down), flags, label.caption());
 }
 
 void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus)
@@ -156,9 +183,10 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
         }
         p.restore();
     } else if (!button.caption().isEmpty()) {
-        const QRect inner = r.adjusted(4, 4, -4, -4).translated(shift);
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-        p.setFont(fitted(p.font(), inner, button.caption(), flags));
+        const Fit fit = fitted(p.font(), r.adjusted(4, 4, -4, -4), button.caption(), flags, false);
+        const QRect inner = r.adjusted(4, 4, -4, -4).translated(shift + QPoint(0, fit.down));
+        p.setFont(fit.font);
         if (enabled) {
             p.setPen(button.foreColor());
             p.drawText(inner, flags, button.caption());
@@ -177,10 +205,15 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
     }
 }
 
-void paintImage(QPainter& p, const Image& image)
+// From the cell's top-left corner, or its top-right one in a right-to-left window.
+void paintImage(QPainter& p, const QRect& r, const Image& image)
 {
-    if (const QPixmap picture = image.picture(); !picture.isNull())
-        drawPicture(p, QPoint(0, 0), picture, image.window().scale());
+    const QPixmap picture = image.picture();
+    if (picture.isNull())
+        return;
+    const double scale = image.window().scale();
+    const int x = p.layoutDirection() == Qt::RightToLeft ? r.width() - scaledSize(picture, scale).width() : 0;
+    drawPicture(p, QPoint(x, 0), picture, scale);
 }
 
 void paintPanel(QPainter& p, const QRect& r, const Panel& panel)

@@ -24,7 +24,7 @@ void paintFrame(QPainter& p, const QRect& r, const Frame& frame);
 void paintLabel(QPainter& p, const QRect& r, const Label& label);
 // The widget gives the style that greys a disabled key's picture.
 void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus);
-void paintImage(QPainter& p, const Image& image);
+void paintImage(QPainter& p, const QRect& r, const Image& image);
 void paintPanel(QPainter& p, const QRect& r, const Panel& panel);
 void paintShape(QPainter& p, const QRect& r, const Shape& shape);
 

@@ -126,8 +126,8 @@ void Window::resizeEvent(QResizeEvent* event)
             c->rescale();
     }
     for (Control* c : controls_)
-        if (c->kind() == Kind::Panel)
-            static_cast<Panel*>(c)->redock();
+        if (c->kind() == Kind::Panel || (isRightToLeft() && !c->container()))
+            c->replace();
     raise([this] { host_.windowResized(); });
 }
 
@@ -141,6 +141,9 @@ void Window::closeEvent(QCloseEvent* event)
 void Window::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        for (Control* c : controls_)
+            c->replace();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
         runtime_.keyboard().windowActivated(*this);
         raise([this] { host_.windowActivated(); });

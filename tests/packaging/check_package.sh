@@ -9,12 +9,13 @@
 set -euo pipefail
 
 step=${1:?usage: check_package.sh build|contents|metadata|icons|lintian|run}
-: "${BUILD_DIR:?}" "${DEB_DIR:?}" "${APP_ID:?}" "${VERSION:?}" "${ICON_SIZES:?}"
+: "${BUILD_DIR:?}" "${DEB_DIR:?}" "${APP_ID:?}" "${VERSION:?}" "${ICON_SIZES:?}" "${MAN_LANGUAGES?}"
 
 package=quantella
 arch=$(dpkg --print-architecture)
-# The Italian manual page is the plain man1 one; these are its translations.
-man_languages="en de fr es"
+# The Italian manual page is the plain man1 one; MAN_LANGUAGES are its translations, the folders
+# of packaging/man.
+man_languages=$MAN_LANGUAGES
 deb="$DEB_DIR/${package}_${VERSION}_${arch}.deb"
 
 fail() {
@@ -124,7 +125,7 @@ step_contents() {
         done
         fail "Depends names none of $(echo $holders), which hold $soname: $depends"
     done
-    for dep in qt6-qpa-plugins fonts-liberation2; do
+    for dep in qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei; do
         [[ "$named" == *" $dep "* ]] || fail "Depends lacks $dep: $depends"
     done
     [ "$(field Recommends)" = "speech-dispatcher, speech-dispatcher-espeak-ng, qt6-wayland" ] ||
@@ -185,7 +186,7 @@ step_metadata() {
     [[ "$xml" == *"<p> Quantella aiuta"* ]] || fail "the metainfo's untranslated description is not the Italian one"
     # Each language has its action, for a class whose computer is set to another, and its texts.
     local code
-    for code in it ${LANGUAGES//;/ }; do
+    for code in it $LANGUAGES; do
         grep -qx "Exec=quantella --lingua $code" "$desktop" || fail "the desktop entry lacks an action for '$code'"
         [ "$code" = it ] || grep -q "^Comment\[$code\]=" "$desktop" || fail "the desktop entry has no Comment[$code]"
         [ "$code" = it ] || has "<summary xml:lang=\"$code\">"

@@ -1,6 +1,6 @@
 #!/bin/bash
 # What a screen reader and a switch find, on the real accessibility bus: an AT-SPI client plays one
-# round of exercise 1 by actions alone. Then a real screen reader runs beside the program's own
+# round of exercise 1 by actions alone, in Italian and, mirrored, in Arabic. Then a real screen reader runs beside the program's own
 # voice, and one round is played by keyboard with a mistake: the screen reader says the outcome,
 # neither cancels the other's speech, and the program says how many there were in full.
 # Usage: accessibility.sh PROGRAM ARTEFACTS_DIR
@@ -20,10 +20,19 @@ sys_a11y_set ScreenReaderEnabled true
 # ---- A round by AT-SPI actions alone
 
 sys_start_program "$program"
-/usr/bin/python3 "$(dirname "$0")/atspi_round.py" >"$SYS_ARTEFACTS/atspi.log" 2>&1 ||
+/usr/bin/python3 "$(dirname "$0")/atspi_round.py" it "$SYS_ARTEFACTS/keys-it.json" >"$SYS_ARTEFACTS/atspi.log" 2>&1 ||
     sys_fail "the AT-SPI client: $(grep -h FAULT "$SYS_ARTEFACTS/atspi.log" | tr '\n' '|')"
 sys_shot "atspi-round"
 sys_log "AT-SPI: $(grep -E '^(counted|outcome)' "$SYS_ARTEFACTS/atspi.log" | tr '\n' ' ')"
+sys_terminate_program
+
+# The same round right to left: in Arabic every key stands where the mirror image of the Italian
+# window has it, and a screen reader meets them in the Italian order, reading from the right.
+sys_start_program "$program" --lingua ar
+/usr/bin/python3 "$(dirname "$0")/atspi_round.py" ar "$SYS_ARTEFACTS/keys-it.json" >"$SYS_ARTEFACTS/atspi-ar.log" 2>&1 ||
+    sys_fail "the AT-SPI client in Arabic: $(grep -h FAULT "$SYS_ARTEFACTS/atspi-ar.log" | tr '\n' '|')"
+sys_shot "atspi-round-ar"
+sys_log "AT-SPI in Arabic: $(grep -E '^(counted|outcome)' "$SYS_ARTEFACTS/atspi-ar.log" | tr '\n' ' ')"
 sys_terminate_program
 
 # ---- A screen reader and the program's voice together

@@ -2,16 +2,50 @@
 """Plays one round of exercise 1 as a switch user or a screen reader's "activate" command does:
 by AT-SPI actions alone. Checks on the way what assistive technologies find: windows that are
 frames named by their captions, every key with Press and SetFocus, nothing unnamed (decoration
-is left out), objects named by what they show. Prints what it did; exits non-zero on a fault."""
+is left out), objects named by what they show. Prints what it did; exits non-zero on a fault.
 
+Usage: atspi_round.py [LANGUAGE KEYS]. In Italian (the default) it writes where the keys are to the
+file KEYS; in a right-to-left language it reads them and checks that each key stands where the
+mirror image of the window has the Italian one, and that a screen reader meets the keys in the
+Italian order, which right to left is read from the right."""
+
+import json
+import os
 import sys
 import time
+import xml.etree.ElementTree
 
 import pyatspi
 from gi.repository import Atspi
 
-EXERCISE = "Dall'insieme ai simboli grafici"
+LANGUAGE = sys.argv[1] if len(sys.argv) > 1 else 'it'
+KEYS = sys.argv[2] if len(sys.argv) > 2 else None
 faults = []
+
+
+def translations():
+    """The finished entries of the language's .ts file: (context, Italian) -> translation."""
+    if LANGUAGE == 'it':
+        return {}
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'translations',
+                        'quantella_%s.ts' % LANGUAGE)
+    found = {}
+    for context in xml.etree.ElementTree.parse(path).getroot().iter('context'):
+        for message in context.iter('message'):
+            text = message.find('translation')
+            if text is not None and text.text and text.get('type') is None:
+                found[(context.findtext('name'), message.findtext('source'))] = text.text
+    return found
+
+
+TRANSLATED = translations()
+
+
+def tr(context, text):
+    return TRANSLATED.get((context, text), text)
+
+
+EXERCISE = tr('Layout', "Dall'insieme ai simboli grafici")
 
 
 def fault(text):
@@ -76,6 +110,19 @@ def find(window, role, name):
     sys.exit('FAULT: no %s "%s" in "%s"' % (pyatspi.Atspi.role_get_name(role), name, window.name))
 
 
+def places(window):
+    """Each key and text of the window in reading order: its centre's distance from the window's
+    middle, its top from the window's top, its width and height, in pixels on the screen. The
+    results' headings share a line, which a screen reader reads in the direction of the language."""
+    wx, wy, ww, _ = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    keys = []
+    for node in nodes(window):
+        if node.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LABEL):
+            x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            keys.append([2 * x + w - 2 * wx - ww, y - wy, w, h])
+    return keys
+
+
 def press(node):
     node.queryAction().doAction(actions(node)['Press'])
     print('pressed %s "%s"' % (node.getRoleName(), node.name))
@@ -84,28 +131,45 @@ def press(node):
 
 app = application()
 start = frame(app, 'SERAVINO')
-check_tree(start, [EXERCISE, "Dai simboli grafici all'insieme", 'Fino a cinque', 'Fino a dieci', 'Oltre dieci',
-                   'Vai', 'Reimposta', 'Esci'])
+check_tree(start, [tr('Layout', k) for k in [
+    "Dall'insieme ai simboli grafici", "Dai simboli grafici all'insieme", 'Fino a cinque', 'Fino a dieci',
+    'Oltre dieci', 'Vai', 'Reimposta', 'Esci']])
+start_keys = places(start)
 press(find(start, pyatspi.ROLE_PUSH_BUTTON, EXERCISE))
-press(find(start, pyatspi.ROLE_PUSH_BUTTON, 'Fino a cinque'))
-press(find(start, pyatspi.ROLE_PUSH_BUTTON, 'Vai'))
+press(find(start, pyatspi.ROLE_PUSH_BUTTON, tr('Layout', 'Fino a cinque')))
+press(find(start, pyatspi.ROLE_PUSH_BUTTON, tr('Layout', 'Vai')))
 
 exercise = frame(app, EXERCISE)
-check_tree(exercise, ['Ricomincia', 'Conta', 'Verifica', 'Avanti', 'Esci'])
-objects = [child for child in find(exercise, pyatspi.ROLE_PANEL, 'Oggetti da contare')]
+check_tree(exercise, [tr('Layout', k) for k in ['Ricomincia', 'Conta', 'Verifica', 'Avanti', 'Esci']])
+exercise_keys = places(exercise)
+if KEYS and LANGUAGE == 'it':
+    with open(KEYS, 'w') as out:
+        json.dump([start_keys, exercise_keys], out)
+elif KEYS:
+    with open(KEYS) as saved:
+        italian = json.load(saved)
+    for name, rtl, ltr in zip(('start', 'exercise'), (start_keys, exercise_keys), italian):
+        mirrored = [[-x, y, w, h] for x, y, w, h in ltr]
+        print('keys and texts of the %s window, in reading order: %s; the Italian ones mirrored: %s'
+              % (name, rtl, mirrored))
+        if len(rtl) != len(mirrored) or any(abs(a - b) > 2 for r, m in zip(rtl, mirrored) for a, b in zip(r, m)):
+            fault('the keys and texts of the %s window are not the mirror image of the Italian ones, in the '
+                  'same order' % name)
+objects = [child for child in find(exercise, pyatspi.ROLE_PANEL, tr('Esercizio', 'Oggetti da contare'))]
 names = {child.name for child in objects}
 print('counted %d objects: %s' % (len(objects), ', '.join(sorted(names))))
 if not 1 <= len(objects) <= 5 or len(names) != 1 or not all('Press' in actions(o) for o in objects):
     fault('the objects to count: %s' % [(o.name, sorted(actions(o))) for o in objects])
 # The first symbol by "Conta", which makes "Verifica" available, the others by pressing objects.
-press(find(exercise, pyatspi.ROLE_PUSH_BUTTON, 'Conta'))
+press(find(exercise, pyatspi.ROLE_PUSH_BUTTON, tr('Layout', 'Conta')))
 for obj in objects[1:]:
     press(obj)
-press(find(exercise, pyatspi.ROLE_PUSH_BUTTON, 'Verifica'))
-outcome = [node.name for node in nodes(exercise) if node.description == 'Esito']
-avanti = find(exercise, pyatspi.ROLE_PUSH_BUTTON, 'Avanti')
+press(find(exercise, pyatspi.ROLE_PUSH_BUTTON, tr('Layout', 'Verifica')))
+outcome = [node.name for node in nodes(exercise) if node.description == tr('Risultati', 'Esito')]
+avanti = find(exercise, pyatspi.ROLE_PUSH_BUTTON, tr('Layout', 'Avanti'))
+right = tr('Risultati', 'ESATTO')
 print('outcome: %s; "Avanti" describes it as "%s"' % (outcome, avanti.description))
-if outcome != ['ESATTO'] or not avanti.description.startswith('ESATTO'):
+if outcome != [right] or not avanti.description.startswith(right):
     fault('the outcome read is %s, "%s"' % (outcome, avanti.description))
 press(avanti)
 if avanti.description:

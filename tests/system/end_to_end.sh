@@ -46,6 +46,11 @@ one_line_no_screen='^quantella: nessuno schermo: [^'$'\n'']+$'
     cli_case 0 '^Uso: quantella' LANGUAGE=de LANG=de_DE.UTF-8 "$program" --lingua it --help
     cli_case 0 '^Usage.*Quantella aide' LANGUAGE=pt:fr LC_ALL=C.UTF-8 "$program" --help
     cli_case 0 '^Uso: quantella \[opzioni\]' LANGUAGE=pt LC_ALL=C.UTF-8 "$program" --help
+    # Our Chinese is Simplified: a Traditional Chinese desktop goes on down its list.
+    cli_case 0 '^Aufruf: quantella' LANGUAGE=zh_TW:de LANG=zh_TW.UTF-8 "$program" --help
+    cli_case 0 '^Aufruf: quantella' LANGUAGE=zh_HK:zh_Hant:de LANG=C.UTF-8 "$program" --help
+    cli_case 0 '^Uso: quantella' LANGUAGE=zh_TW LANG=zh_TW.UTF-8 "$program" --help
+    cli_case 0 '^[^UA].*--lingua' LANGUAGE=zh_CN:de LANG=zh_CN.UTF-8 "$program" --help
     # No display: one line and status 1, not a crash; an explicit platform is taken as it is.
     cli_case 1 "$one_line_no_screen" $italian "$program"
     cli_case 1 "$one_line_no_screen" $italian DISPLAY=:99 "$program"

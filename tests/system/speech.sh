@@ -4,9 +4,9 @@
 # monitor is recorded around presses of "Conta": the count is heard; with --senza-voce nothing is.
 # What the program asked to say is read from the service's protocol log: key names unless a screen
 # reader is at work (the accessibility bus merely enabled is not one), and how many there were
-# after a mistake. The service is killed in the middle of play: the program answers at once and is
-# heard again a few seconds later. Without a service, the program says why in the service's words.
-# With a service that hangs, the program plays on and leaves at once.
+# after a mistake; counts in German and Chinese too. The service is killed in the middle of play:
+# the program answers at once and is heard again a few seconds later. Without a service, the program
+# says why in the service's words. With a service that hangs, the program plays on and leaves at once.
 # Usage: speech.sh PROGRAM ARTEFACTS_DIR
 set -euo pipefail
 
@@ -135,6 +135,25 @@ loud=$(heard "german" "$window" Return Return)
 counted=$(sys_said_by quantella | tail -n 1)
 sys_log "in German: \"$counted\", $loud loud windows"
 [ "$counted" = zwei ] && [ "$loud" -ge 5 ] || sys_fail "in German the voice said \"$counted\" ($loud loud windows)"
+sys_terminate_program
+
+# In Chinese, chosen on the command line: a Mandarin voice, which the speech service calls cmn,
+# counts in ICU's words.
+title=$(/usr/bin/python3 - "$(dirname "$0")/../../translations/quantella_zh.ts" <<'PY'
+import sys, xml.etree.ElementTree as ET
+for message in ET.parse(sys.argv[1]).getroot().iter('message'):
+    if message.findtext('source') == "Dall'insieme ai simboli grafici":
+        print(message.findtext('translation'))
+        break
+PY
+)
+sys_start_program "$program" --lingua zh
+window=$(open_exercise "$title")
+loud=$(heard "chinese" "$window" Return Return Return)
+counted=$(sys_said_by quantella | tail -n 1)
+sys_log "in Chinese: \"$counted\", $loud loud windows"
+[ "$counted" = 三 ] && [ "$loud" -ge 5 ] || sys_fail "in Chinese the voice said \"$counted\" ($loud loud windows)"
+grep -q 'SET SELF LANGUAGE cmn' "$SYS_PROTOCOL" || sys_fail "the voice was not set to Mandarin"
 sys_terminate_program
 
 # Without a sound server, a speech service started on demand says its first word, then hangs for
