@@ -1,5 +1,6 @@
 #include "app/Lingua.h"
 #include "app/Programma.h"
+#include "app/Scansione.h"
 #include "toolkit/DesktopVoice.h"
 #include "toolkit/Termination.h"
 
@@ -46,7 +47,13 @@ QString uso()
                  "  -v, --version     mostra la versione ed esce\n"
                  "  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce\n"
                  "  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:\n"))
-           + QStringLiteral("                    %1\n").arg(elencoLingue());
+           + QStringLiteral("                    %1\n").arg(elencoLingue())
+           //: Follows the options above, in the same columns; keep the option names and SECONDI.
+           + testo(QT_TRANSLATE_NOOP("Main", "  --scansione       i tasti si illuminano da soli, uno dopo l'altro; Invio, lo\n"
+                   "                    spazio o un tasto del mouse premono quello illuminato\n"
+                   "  --scansione-tempo SECONDI\n"
+                   "                    quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,\n"
+                   "                    2 se manca; attiva anche la scansione\n"));
 }
 
 enum class Scelta { Gioca, Esci, Errore };
@@ -55,6 +62,7 @@ struct Opzioni {
     Scelta scelta = Scelta::Gioca;
     bool senzaVoce = false;
     QString lingua;
+    std::optional<double> scansione;  // the period, when the keys are scanned
 };
 
 // The options the parser did not know, as the user typed them ("--bogus", "-x").
@@ -91,7 +99,9 @@ Opzioni leggiOpzioni(const QStringList& argomenti)
     const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")}, QString());
     const QCommandLineOption senzaVoce(QStringLiteral("senza-voce"), QString());
     const QCommandLineOption linguaScelta(QStringLiteral("lingua"), QString(), QStringLiteral("codice"));
-    parser.addOptions({aiuto, versione, senzaVoce, linguaScelta});
+    const QCommandLineOption aScansione(QStringLiteral("scansione"), QString());
+    const QCommandLineOption tempoScansione(QStringLiteral("scansione-tempo"), QString(), QStringLiteral("secondi"));
+    parser.addOptions({aiuto, versione, senzaVoce, linguaScelta, aScansione, tempoScansione});
     const bool letti = parser.parse(argomenti);
 
     Opzioni opzioni;
@@ -101,7 +111,7 @@ Opzioni leggiOpzioni(const QStringList& argomenti)
 
     QString problema;
     const QStringList sconosciute = comeScritte(argomenti, parser.unknownOptionNames());
-    if (const QString opzione = conValore(argomenti, {aiuto, versione, senzaVoce}); !opzione.isEmpty())
+    if (const QString opzione = conValore(argomenti, {aiuto, versione, senzaVoce, aScansione}); !opzione.isEmpty())
         problema = testo(QT_TRANSLATE_NOOP("Main", "l'opzione %1 non vuole un valore")).arg(opzione);
     else if (!sconosciute.isEmpty())
         problema = testo(QT_TRANSLATE_NOOP("Main", "opzione sconosciuta: %1")).arg(sconosciute.join(u' '));
@@ -109,6 +119,10 @@ Opzioni leggiOpzioni(const QStringList& argomenti)
         problema = testo(QT_TRANSLATE_NOOP("Main", "argomento non previsto: %1")).arg(altri.join(u' '));
     else if (!letti)
         problema = testo(QT_TRANSLATE_NOOP("Main", "all'opzione --lingua manca il codice della lingua"));
+    else if (parser.isSet(tempoScansione) && !scansione::leggiTempo(parser.value(tempoScansione)))
+        problema = testo(QT_TRANSLATE_NOOP("Main", "tempo di scansione non valido: %1; --scansione-tempo vuole "
+                                                   "da 0,5 a 10 secondi"))
+                       .arg(parser.value(tempoScansione));
     else if (!linguaNota)
         problema = testo(QT_TRANSLATE_NOOP("Main", "lingua sconosciuta: %1; le lingue sono: %2"))
                        .arg(opzioni.lingua, elencoLingue());
@@ -124,6 +138,11 @@ Opzioni leggiOpzioni(const QStringList& argomenti)
         opzioni.scelta = Scelta::Esci;
     }
     opzioni.senzaVoce = parser.isSet(senzaVoce);
+    // The period alone turns scanning on too.
+    if (parser.isSet(tempoScansione))
+        opzioni.scansione = scansione::leggiTempo(parser.value(tempoScansione));
+    else if (parser.isSet(aScansione))
+        opzioni.scansione = scansione::tempoPredefinito;
     if (opzioni.lingua.isEmpty())
         opzioni.lingua = QLocale().name().section(u'_', 0, 0);
     return opzioni;
@@ -239,6 +258,7 @@ int main(int argc, char* argv[])
         // The program ends when its start window unloads, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
         Programma programma(*parla);
+        programma.runtime().setScanPeriod(opzioni.scansione);
         programma.runtime().screenReader().follow();
         programma.onTerminato = [] { QCoreApplication::quit(); };
         tk::onTerminationRequest([&programma] { programma.termina(); });

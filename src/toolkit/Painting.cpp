@@ -128,7 +128,18 @@ void paintLabel(QPainter& p, const QRect& r, const Label& label)
     p.drawText(r, flags, label.caption());
 }
 
-void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus)
+QColor scanFrameColor()
+{
+    return QColor(0, 64, 255);
+}
+
+// A twelfth of the key's smaller side: 5 pixels on the exercise keys at 1024x768.
+int scanFrameWidth(const QSize& key)
+{
+    return std::max(3, static_cast<int>(std::lround(std::min(key.width(), key.height()) / 12.0)));
+}
+
+void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus, bool scanning)
 {
     const QRect r = widget.rect();
     p.fillRect(r, button.backColor());
@@ -139,6 +150,10 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
     // A key in a disabled frame keeps its look; only its own Enabled setting greys it.
     const bool enabled = button.isEnabled();
     const QPoint shift = selected ? QPoint(1, 1) : QPoint(0, 0);
+    // In scanning mode every caption keeps inside where the frame goes, so that the frame covers
+    // no letter and nothing moves when the scan comes or goes.
+    const int frame = scanning ? scanFrameWidth(r.size()) : 0;
+    const int margin = scanning ? 2 + frame + 1 : 4;
 
     if (const QPixmap picture = button.picture(); !picture.isNull()) {
         const double scale = button.window().scale();
@@ -156,7 +171,7 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
         }
         p.restore();
     } else if (!button.caption().isEmpty()) {
-        const QRect inner = r.adjusted(4, 4, -4, -4).translated(shift);
+        const QRect inner = r.adjusted(margin, margin, -margin, -margin).translated(shift);
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
         p.setFont(fitted(p.font(), inner, button.caption(), flags));
         if (enabled) {
@@ -170,7 +185,16 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
         }
     }
 
-    if (hasFocus) {
+    if (hasFocus && scanning) {
+        // Inside the bevel, over a picture's edge where the picture fills the key.
+        const QRect outer = r.adjusted(2, 2, -2, -2);
+        const QRect inner = outer.adjusted(frame, frame, -frame, -frame);
+        const QColor colour = scanFrameColor();
+        p.fillRect(QRect(outer.left(), outer.top(), outer.width(), frame), colour);
+        p.fillRect(QRect(outer.left(), inner.bottom() + 1, outer.width(), frame), colour);
+        p.fillRect(QRect(outer.left(), inner.top(), frame, inner.height()), colour);
+        p.fillRect(QRect(inner.right() + 1, inner.top(), frame, inner.height()), colour);
+    } else if (hasFocus) {
         p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(3, 3, -4, -4));

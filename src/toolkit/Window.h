@@ -82,6 +82,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    // In scanning mode: every mouse button, anywhere in the window, is the switch.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class Focus;  // Tab moves the focus as Qt's own chain has it
@@ -98,6 +100,7 @@ private:
     Focus focus_{*this};
     double scale_ = 1;
     bool detached_ = false;
+    bool mouseSwitchDown_ = false;
 };
 
 } // namespace tk
