@@ -48,7 +48,7 @@ QString uso()
                  "  --senza-voce      non parla: nessun numero, esito o nome di tasto detto a voce\n"
                  "  --lingua CODICE   la lingua dei testi e della voce, invece di quella del desktop:\n"))
            + QStringLiteral("                    %1\n").arg(elencoLingue())
-           //: Follows the options above, in the same columns; keep the option names and SECONDI.
+           //: Follows the options above, in the same columns; keep the option names (they stay Italian in every language).
            + testo(QT_TRANSLATE_NOOP("Main", "  --scansione       i tasti si illuminano da soli, uno dopo l'altro; Invio, lo\n"
                    "                    spazio o un tasto del mouse premono quello illuminato\n"
                    "  --scansione-tempo SECONDI\n"

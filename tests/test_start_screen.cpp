@@ -1,6 +1,7 @@
 // The start screen: the three-step choice by mouse and by keyboard, its key rows and their guards.
 
 #include "Drive.h"
+#include "app/Scansione.h"
 
 #include <QtTest>
 
@@ -330,6 +331,24 @@ private slots:
         t.scanAfter(f, 2);
         QCOMPARE(focus(), f.Option2[2]);
         QCOMPARE(t.voice.said.size(), 10);
+    }
+
+    // The scan's period from the command line: seconds with a point or a comma, 0.5 to 10.
+    void scanPeriodOption_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("seconds");  // 0: refused
+        for (auto [text, seconds] : {std::pair("2", 2.0), {"0.5", 0.5}, {"0,5", 0.5}, {"10", 10.0}, {"1,25", 1.25},
+                                     {",8", 0.8}, {"0,49", 0.0}, {"10.01", 0.0}, {"", 0.0}, {"abc", 0.0},
+                                     {"1e1", 0.0}, {"-1", 0.0}, {"+2", 0.0}, {" 2", 0.0}, {"1,5,0", 0.0},
+                                     {"inf", 0.0}, {"nan", 0.0}, {",", 0.0}})
+            QTest::newRow(text) << QString::fromLatin1(text) << seconds;
+    }
+    void scanPeriodOption()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, seconds);
+        QCOMPARE(scansione::leggiTempo(text).value_or(0), seconds);
     }
 
     // A key the keyboard moves the focus to (space, a digit, Tab) says its name, the range keys in

@@ -339,6 +339,25 @@ Optionen:
         <source>la voce è tornata</source>
         <translation>die Stimme ist wieder da</translation>
     </message>
+    <message>
+        <source>  --scansione       i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo
+                    spazio o un tasto del mouse premono quello illuminato
+  --scansione-tempo SECONDI
+                    quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+                    2 se manca; attiva anche la scansione
+</source>
+        <extracomment>Follows the options above, in the same columns; keep the option names (they stay Italian in every language).</extracomment>
+        <translation>  --scansione       die Tasten leuchten von selbst nacheinander auf; Eingabe,
+                    Leertaste oder eine Maustaste drückt die leuchtende Taste
+  --scansione-tempo SEKUNDEN
+                    wie lange jede Taste leuchtet: 0,5 bis 10 Sekunden, ohne
+                    Angabe 2; schaltet auch das Scanning ein
+</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>ungültige Scanzeit: %1; --scansione-tempo erwartet 0,5 bis 10 Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>Risultati</name>

@@ -339,6 +339,25 @@ Options:
         <source>la voce è tornata</source>
         <translation>the voice is back</translation>
     </message>
+    <message>
+        <source>  --scansione       i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo
+                    spazio o un tasto del mouse premono quello illuminato
+  --scansione-tempo SECONDI
+                    quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+                    2 se manca; attiva anche la scansione
+</source>
+        <extracomment>Follows the options above, in the same columns; keep the option names (they stay Italian in every language).</extracomment>
+        <translation>  --scansione       the keys light up by themselves, one after another; Enter,
+                    space or a mouse button presses the one that is lit
+  --scansione-tempo SECONDS
+                    how long each key stays lit: from 0.5 to 10 seconds,
+                    2 if not given; also turns scanning on
+</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>invalid scanning time: %1; --scansione-tempo takes 0.5 to 10 seconds</translation>
+    </message>
 </context>
 <context>
     <name>Risultati</name>

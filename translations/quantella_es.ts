@@ -339,6 +339,25 @@ Opciones:
         <source>la voce è tornata</source>
         <translation>la voz ha vuelto</translation>
     </message>
+    <message>
+        <source>  --scansione       i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo
+                    spazio o un tasto del mouse premono quello illuminato
+  --scansione-tempo SECONDI
+                    quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+                    2 se manca; attiva anche la scansione
+</source>
+        <extracomment>Follows the options above, in the same columns; keep the option names (they stay Italian in every language).</extracomment>
+        <translation>  --scansione       las teclas se iluminan solas, una tras otra; Intro, la
+                    barra espaciadora o un botón del ratón pulsa la iluminada
+  --scansione-tempo SEGUNDOS
+                    cuánto tiempo queda iluminada cada tecla: de 0,5 a 10
+                    segundos, 2 si no se indica; también activa el barrido
+</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>tiempo de barrido no válido: %1; --scansione-tempo admite de 0,5 a 10 segundos</translation>
+    </message>
 </context>
 <context>
     <name>Risultati</name>

@@ -339,6 +339,26 @@ Options&#xa0;:
         <source>la voce è tornata</source>
         <translation>la voix est revenue</translation>
     </message>
+    <message>
+        <source>  --scansione       i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo
+                    spazio o un tasto del mouse premono quello illuminato
+  --scansione-tempo SECONDI
+                    quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+                    2 se manca; attiva anche la scansione
+</source>
+        <extracomment>Follows the options above, in the same columns; keep the option names (they stay Italian in every language).</extracomment>
+        <translation>  --scansione       les touches s’allument d’elles-mêmes, l’une après l’autre&#xa0;;
+                    Entrée, Espace ou un bouton de la souris appuie sur celle
+                    qui est allumée
+  --scansione-tempo SECONDES
+                    durée pendant laquelle chaque touche reste allumée&#xa0;: de 0,5
+                    à 10 secondes, 2 par défaut&#xa0;; active aussi le balayage
+</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>durée de balayage invalide&#xa0;: %1&#xa0;; --scansione-tempo accepte de 0,5 à 10 secondes</translation>
+    </message>
 </context>
 <context>
     <name>Risultati</name>
