@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -83,14 +84,21 @@ int main(int argc, char* argv[])
         return 1;
     }
     double worst = 0, sum = 0;
-    for (double d : intervals) {
+    std::string late;
+    for (std::size_t i = 0; i < intervals.size(); ++i) {
+        const double d = intervals[i];
         worst = std::max(worst, std::abs(d - period));
         sum += d;
+        if (std::abs(d - period) > 0.020)
+            late += " " + std::to_string(static_cast<int>(std::lround((d - period) * 1000))) + " ms at "
+                    + std::to_string(static_cast<int>(steps[i + 3])) + " s;";
     }
     std::sort(intervals.begin(), intervals.end());
     std::printf("period %.3f s, %.0f s: %zu intervals, mean %.4f s, shortest %.4f s, longest %.4f s\n", period,
                 seconds, intervals.size(), sum / double(intervals.size()), intervals.front(), intervals.back());
     std::printf("largest deviation from the period: %.1f ms (aim < 50 ms)\n", worst * 1000);
+    if (!late.empty())
+        std::printf("off by more than 20 ms:%s\n", late.c_str());
     std::printf("voice: %s; %d names said, longest hand-over on the interface thread %.2f ms\n",
                 quiet ? "off" : voiceMissing ? "MISSING (the figures are without it)" : "on", voice.words, voice.longest);
     std::fflush(stdout);

@@ -331,6 +331,11 @@ private slots:
         t.scanAfter(f, 2);
         QCOMPARE(focus(), f.Option2[2]);
         QCOMPARE(t.voice.said.size(), 10);
+        // Reached by Tab while its row is disabled, "Esci" is alone there: the scan goes on where
+        // space would, to the first available key.
+        walkFocus(f.window(), {{Qt::Key_Tab, f.Option3[2]}});
+        t.scanAfter(f, 2);
+        QCOMPARE(focus(), f.Option2[0]);
     }
 
     // The scan's period from the command line: seconds with a point or a comma, 0.5 to 10.

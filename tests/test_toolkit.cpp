@@ -234,7 +234,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         for (const char* how : {"Return", "Enter", "Space", "held space", "left on a picture", "right on another key",
-                                "middle on a label", "left on a disabled key"})
+                                "middle on a label", "left on a disabled key", "right on the window"})
             QTest::newRow(how) << QString::fromLatin1(how);
     }
     void switchRunsTheScannedKey()
@@ -260,6 +260,11 @@ private slots:
             {"right on another key", [&] { click(*b.form.Key[0], Qt::RightButton); }},
             {"middle on a label", [&] { click(*cover, Qt::MiddleButton); }},
             {"left on a disabled key", [&] { click(*b.form.Key[1]); }},
+            {"right on the window",
+             [&] {
+                 QTest::mousePress(w->windowHandle(), Qt::RightButton, {}, QPoint(550, 450));
+                 QTest::mouseRelease(w->windowHandle(), Qt::RightButton, {}, QPoint(550, 450));
+             }},
         };
         ways.at(how)();
         QCOMPARE(b.form.log, QStringList({"KeyDown 2 13", "KeyPress 2 13", "KeyUp 2"}));

@@ -83,7 +83,11 @@ void Scan::tick()
 void Scan::step()
 {
     Control* from = focus_.focusedControl();
-    Control* to = !from || focus_.isStranded() ? focus_.firstAvailable() : nextInRow(*from);
+    Control* to = from && !focus_.isStranded() ? nextInRow(*from) : nullptr;
+    // Stranded, or alone in its row (Tab can reach "Esci" while its row is disabled): on to where
+    // space leads from a stranded key.
+    if (!to)
+        to = focus_.firstAvailable();
     if (!to || to == from)
         return;
     stepping_ = true;
