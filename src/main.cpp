@@ -45,6 +45,7 @@ int main(int argc, char* argv[])
         // The program ends when its start window unloads, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
         Programma programma(*parla, opzioni.lingua);
+        programma.runtime().setScanPeriod(opzioni.scansione);
         programma.onAvviso = avvio::errore;
         programma.runtime().screenReader().follow();
         programma.onTerminato = [] { QCoreApplication::quit(); };

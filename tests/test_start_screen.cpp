@@ -1,6 +1,7 @@
 // The start screen: the three-step choice by mouse and by keyboard, its key rows and their guards.
 
 #include "Drive.h"
+#include "app/Scansione.h"
 
 #include <QtTest>
 
@@ -271,6 +272,88 @@ private slots:
         mouseUp(*f.Option1[0]);
         QVERIFY(!f.riga(2).tastoPremuto && !f.riga(2).spazioPremuto);
         QVERIFY(!f.Option1[0]->isSelected());
+    }
+
+    // One switch through the start screen, the scan ticked by hand. A mouse press anywhere runs the
+    // scanned key as Enter (the bars stay idle) and its release clears the guards it set, on both
+    // rows; from "Reimposta", stranded after it ran, the scan leads to row 1, not to "Esci"; and the
+    // first press there acts: row 1 keeps no guard from the press that left it. Every move the scan
+    // or the program makes says the key's name, once.
+    void oneSwitchThroughTheStartScreen()
+    {
+        program_.reset();
+        TestProgram t;
+        t.scanEvery(2);
+        t.start();
+        FrmInizio& f = t->frmInizio();
+        QWidget* w = f.window();
+        auto focus = [&] { return f.window()->focusedControl(); };
+        t.scanAfter(f, 2);
+        QCOMPARE(focus(), f.Option1[1]);
+        t.scanAfter(f, 2);
+        QCOMPARE(focus(), f.Option1[0]);
+        t.clock.advance(0.5f);  // each press comes well after the step before it
+
+        mouseDown(*f.Option2[2]);  // a key in a disabled frame
+        QCOMPARE(t->globali.TipoEsercizio, 1);
+        QCOMPARE(focus(), f.Option2[0]);
+        QVERIFY(f.riga(1).tastoPremuto && f.riga(2).tastoPremuto);
+        mouseDown(*f.Option2[1]);  // a second button while the first holds: nothing
+        QCOMPARE(t->globali.NumeroMassimo, 0);
+        mouseUp(*f.Option2[2]);
+        QVERIFY(!f.riga(1).tastoPremuto && !f.riga(2).tastoPremuto);
+        QCOMPARE(f.Label3[0]->backColor(), idle);
+
+        t.scanAfter(f, 2);
+        QCOMPARE(focus(), f.Option2[1]);
+        t.clock.advance(0.5f);
+        type(w, Qt::Key_Space);
+        QCOMPARE(t->globali.NumeroMassimo, 10);
+        QCOMPARE(focus(), f.Option3[0]);
+        t.scanAfter(f, 2);
+        t.clock.advance(0.5f);
+        type(w, Qt::Key_Return);  // "Reimposta"
+        QVERIFY(f.Frame1->isEnabled() && !f.Frame3->isEnabled());
+        QCOMPARE(focus(), f.Option3[1]);
+        t.scanAfter(f, 2);
+        QCOMPARE(focus(), f.Option1[0]);
+        t.clock.advance(0.5f);
+        type(w, Qt::Key_Space);
+        QCOMPARE(focus(), f.Option2[0]);
+        type(w, Qt::Key_2);  // the teacher's digit
+        QCOMPARE(focus(), f.Option2[1]);
+        QCOMPARE(t.voice.said,
+                 QStringList({"Dall'insieme ai simboli grafici", "Dai simboli grafici all'insieme",
+                              "Dall'insieme ai simboli grafici", "Fino a cinque", "Fino a dieci", "Vai", "Reimposta",
+                              "Dall'insieme ai simboli grafici", "Fino a cinque", "Fino a dieci"}));
+        // A screen reader says them itself.
+        t->runtime().screenReader().setActive(true);
+        t.scanAfter(f, 2);
+        QCOMPARE(focus(), f.Option2[2]);
+        QCOMPARE(t.voice.said.size(), 10);
+        // Reached by Tab while its row is disabled, "Esci" is alone there: the scan goes on where
+        // space would, to the first available key.
+        walkFocus(f.window(), {{Qt::Key_Tab, f.Option3[2]}});
+        t.scanAfter(f, 2);
+        QCOMPARE(focus(), f.Option2[0]);
+    }
+
+    // The scan's period from the command line: seconds with a point or a comma, 0.5 to 10.
+    void scanPeriodOption_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("seconds");  // 0: refused
+        for (auto [text, seconds] : {std::pair("2", 2.0), {"0.5", 0.5}, {"0,5", 0.5}, {"10", 10.0}, {"1,25", 1.25},
+                                     {",8", 0.8}, {"0,49", 0.0}, {"10.01", 0.0}, {"", 0.0}, {"abc", 0.0},
+                                     {"1e1", 0.0}, {"-1", 0.0}, {"+2", 0.0}, {" 2", 0.0}, {"1,5,0", 0.0},
+                                     {"inf", 0.0}, {"nan", 0.0}, {",", 0.0}})
+            QTest::newRow(text) << QString::fromLatin1(text) << seconds;
+    }
+    void scanPeriodOption()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, seconds);
+        QCOMPARE(scansione::leggiTempo(text).value_or(0), seconds);
     }
 
     // A key the keyboard moves the focus to (space, a digit, Tab) says its name, the range keys in

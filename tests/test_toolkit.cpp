@@ -73,12 +73,20 @@ struct Bench {
     TestForm form{runtime};
     TestForm other{runtime};
     enum Showing { Hidden, Shown };
-    explicit Bench(Showing showing = Hidden)
+    explicit Bench(Showing showing = Hidden, std::optional<double> scanPeriod = {})
     {
         runtime.setManualTimers(true);
+        runtime.setScanPeriod(scanPeriod);
         if (showing == Shown)
             show();
     }
+    // Time passes, then the scan's timer ticks.
+    void scanAfter(double seconds)
+    {
+        clock.advance(static_cast<float>(seconds));
+        form.window()->focus().scan().tick();
+    }
+    tk::Control* focused() const { return form.window()->focusedControl(); }
     void show()
     {
         form.show();
@@ -270,6 +278,143 @@ private slots:
         // With no focus given, a window opens with the focus on the first key in tab order.
         b.other.show();
         QCOMPARE(b.other.log.mid(0, 2), QStringList({"Load", "GotFocus 0"}));
+    }
+
+    // Scanning: the focus steps by itself once a period along the key's array, skipping keys that
+    // cannot take it and wrapping after the last; a tick before the period is over does nothing.
+    void scanStepsAlongTheRow()
+    {
+        Bench b(Bench::Shown, 2.0);
+        QVERIFY(b.form.window()->focus().scan().isRunning());
+        QCOMPARE(b.focused(), b.form.Key[0]);
+        b.scanAfter(1.9);
+        QCOMPARE(b.focused(), b.form.Key[0]);
+        b.scanAfter(0.1);
+        QCOMPARE(b.focused(), b.form.Key[1]);
+        b.form.Key[2]->setVisible(false);
+        b.scanAfter(2);
+        QCOMPARE(b.focused(), b.form.Key[0]);
+        b.form.Key[2]->setVisible(true);
+        b.form.Key[1]->setEnabled(false);
+        b.scanAfter(2);
+        QCOMPARE(b.focused(), b.form.Key[2]);
+        b.scanAfter(2);
+        QCOMPARE(b.focused(), b.form.Key[0]);
+        QCOMPARE(b.form.log, QStringList({"LostFocus 0", "GotFocus 1", "LostFocus 1", "GotFocus 0", "LostFocus 0",
+                                          "GotFocus 2", "LostFocus 2", "GotFocus 0"}));
+        // The names, as the keyboard's moves say them.
+        QCOMPARE(b.voice.said, QStringList({"Zero", "One", "Zero", "Two", "Zero"}));
+    }
+
+    // A focus move the scan did not make (the program's, a digit's) and a switch press each start a
+    // full period: the scan stays on the key just run one more period.
+    void scanPeriodStartsAgain_data()
+    {
+        QTest::addColumn<bool>("press");
+        QTest::newRow("the program moves the focus") << false;
+        QTest::newRow("a switch press") << true;
+    }
+    void scanPeriodStartsAgain()
+    {
+        QFETCH(bool, press);
+        Bench b(Bench::Shown, 2.0);
+        b.scanAfter(1.5);
+        if (press)
+            type(b.form.window(), Qt::Key_Return);
+        else
+            b.form.window()->giveFocus(*b.form.Key[2]);
+        tk::Control* shown = b.focused();
+        b.scanAfter(1.9);
+        QCOMPARE(b.focused(), shown);
+        b.scanAfter(0.1);
+        QVERIFY(b.focused() != shown);
+    }
+
+    // Enter, space and every mouse button, on any control or none, are the switch: each runs the
+    // key the scan is on as Enter does, and its release is that key's KeyUp. Held, it acts once.
+    void switchRunsTheScannedKey_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"Return", "Enter", "Space", "held space", "left on a picture", "right on another key",
+                                "middle on a label", "left on a disabled key", "right on the window"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void switchRunsTheScannedKey()
+    {
+        QFETCH(QString, how);
+        Bench b(Bench::Shown, 2.0);
+        QPixmap picture(20, 20);
+        picture.fill(Qt::green);
+        b.form.Cell[3]->setPicture(picture);
+        b.form.Key[1]->setEnabled(false);
+        b.scanAfter(2);
+        QCOMPARE(b.focused(), b.form.Key[2]);
+        b.clock.advance(0.5f);  // past the grace time
+        b.form.log.clear();
+        QWidget* w = b.form.window();
+        tk::Control* cover = b.form.window()->find(QStringLiteral("Cover"));
+        const std::map<QString, std::function<void()>> ways{
+            {"Return", [&] { type(w, Qt::Key_Return); }},
+            {"Enter", [&] { type(w, Qt::Key_Enter, Qt::KeypadModifier); }},
+            {"Space", [&] { type(w, Qt::Key_Space); }},
+            {"held space", [&] { hold(w, Qt::Key_Space, 6); }},
+            {"left on a picture", [&] { click(*b.form.Cell[3]); }},
+            {"right on another key", [&] { click(*b.form.Key[0], Qt::RightButton); }},
+            {"middle on a label", [&] { click(*cover, Qt::MiddleButton); }},
+            {"left on a disabled key", [&] { click(*b.form.Key[1]); }},
+            {"right on the window",
+             [&] {
+                 QTest::mousePress(w->windowHandle(), Qt::RightButton, {}, QPoint(550, 450));
+                 QTest::mouseRelease(w->windowHandle(), Qt::RightButton, {}, QPoint(550, 450));
+             }},
+        };
+        ways.at(how)();
+        QCOMPARE(b.form.log, QStringList({"KeyDown 2 13", "KeyPress 2 13", "KeyUp 2"}));
+        QCOMPARE(b.focused(), b.form.Key[2]);
+    }
+
+    // A press soon after a step counts for the key just left: the focus goes back and that key runs.
+    void switchGraceTime_data()
+    {
+        QTest::addColumn<double>("after");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("0.1 s after the step") << 0.1 << 0;
+        QTest::newRow("0.29 s after") << 0.29 << 0;
+        QTest::newRow("0.31 s after") << 0.31 << 2;
+        QTest::newRow("1.9 s after") << 1.9 << 2;
+    }
+    void switchGraceTime()
+    {
+        QFETCH(double, after);
+        QFETCH(int, runs);
+        Bench b(Bench::Shown, 2.0);
+        b.form.Key[1]->setEnabled(false);
+        b.scanAfter(2);
+        b.clock.advance(static_cast<float>(after));
+        b.form.log.clear();
+        type(b.form.window(), Qt::Key_Return);
+        QCOMPARE(b.form.log.filter(QStringLiteral("KeyDown")), QStringList({QStringLiteral("KeyDown %1 13").arg(runs)}));
+        QCOMPARE(b.focused(), b.form.Key[runs]);
+    }
+
+    // The scan pauses while another window is active, and goes on a full period after its own
+    // window is active again.
+    void scanPausesWhileInactive()
+    {
+        Bench b(Bench::Shown, 2.0);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!b.form.window()->focus().scan().isRunning());
+        b.scanAfter(5);
+        QCOMPARE(b.focused(), b.form.Key[0]);
+        b.form.window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b.form.window()));
+        b.scanAfter(1.9);
+        QCOMPARE(b.focused(), b.form.Key[0]);
+        b.scanAfter(0.1);
+        QCOMPARE(b.focused(), b.form.Key[1]);
     }
 
     // Activate fires when the window becomes the program's active one, not again while it stays so.

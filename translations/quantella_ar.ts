@@ -374,6 +374,27 @@ Opzioni:
         <source>all&apos;opzione %1 manca il valore %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
+o un tasto del mouse premono quello illuminato</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SECONDI</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+2 se manca; attiva anche la scansione</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NumeriInParole</name>

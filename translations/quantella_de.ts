@@ -362,6 +362,29 @@ Optionen:
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
         <translation>%1: „%2“</translation>
     </message>
+    <message>
+        <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
+o un tasto del mouse premono quello illuminato</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>die Tasten leuchten von selbst nacheinander auf; Eingabe,
+Leertaste oder eine Maustaste drückt die leuchtende Taste</translation>
+    </message>
+    <message>
+        <source>SECONDI</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>SEKUNDEN</translation>
+    </message>
+    <message>
+        <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+2 se manca; attiva anche la scansione</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>wie lange jede Taste leuchtet: 0,5 bis 10 Sekunden,
+ohne Angabe 2; schaltet auch das Scanning ein</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>ungültige Scanzeit: %1; --scansione-tempo erwartet 0,5 bis 10 Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>NumeriInParole</name>

@@ -362,6 +362,29 @@ Options:
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
         <translation>%1: “%2”</translation>
     </message>
+    <message>
+        <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
+o un tasto del mouse premono quello illuminato</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>the keys light up by themselves, one after another;
+Enter, space or a mouse button presses the lit one</translation>
+    </message>
+    <message>
+        <source>SECONDI</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>SECONDS</translation>
+    </message>
+    <message>
+        <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+2 se manca; attiva anche la scansione</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>how long each key stays lit: from 0.5 to 10 seconds,
+2 if not given; also turns scanning on</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>invalid scanning time: %1; --scansione-tempo takes 0.5 to 10 seconds</translation>
+    </message>
 </context>
 <context>
     <name>NumeriInParole</name>

@@ -362,6 +362,29 @@ Opciones:
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
         <translation>%1: «%2»</translation>
     </message>
+    <message>
+        <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
+o un tasto del mouse premono quello illuminato</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>las teclas se iluminan solas, una tras otra; Intro, la barra
+espaciadora o un botón del ratón pulsa la iluminada</translation>
+    </message>
+    <message>
+        <source>SECONDI</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>SEGUNDOS</translation>
+    </message>
+    <message>
+        <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+2 se manca; attiva anche la scansione</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>cuánto tiempo queda iluminada cada tecla: de 0,5 a 10
+segundos, 2 si no se indica; también activa el barrido</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>tiempo de barrido no válido: %1; --scansione-tempo admite de 0,5 a 10 segundos</translation>
+    </message>
 </context>
 <context>
     <name>NumeriInParole</name>

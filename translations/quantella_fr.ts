@@ -362,6 +362,30 @@ Options&#xa0;:
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
+    <message>
+        <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
+o un tasto del mouse premono quello illuminato</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>les touches s’allument d’elles-mêmes, l’une après l’autre&#xa0;;
+Entrée, Espace ou un bouton de la souris appuie sur celle
+qui est allumée</translation>
+    </message>
+    <message>
+        <source>SECONDI</source>
+        <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
+        <translation>SECONDES</translation>
+    </message>
+    <message>
+        <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
+2 se manca; attiva anche la scansione</source>
+        <extracomment>Lines after the first follow in the same column.</extracomment>
+        <translation>durée pendant laquelle chaque touche reste allumée&#xa0;:
+de 0,5 à 10 secondes, 2 par défaut&#xa0;; active aussi le balayage</translation>
+    </message>
+    <message>
+        <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
+        <translation>durée de balayage invalide&#xa0;: %1&#xa0;; --scansione-tempo accepte de 0,5 à 10 secondes</translation>
+    </message>
 </context>
 <context>
     <name>NumeriInParole</name>

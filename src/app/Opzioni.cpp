@@ -2,6 +2,7 @@
 
 #include "Avvio.h"
 #include "Lingua.h"
+#include "Scansione.h"
 
 #include <QCommandLineParser>
 
@@ -59,7 +60,17 @@ const Voce linguaScelta{{QStringLiteral("lingua")},
                         //: Followed on the next line by the list of languages.
                         QT_TRANSLATE_NOOP("Main", "la lingua dei testi e della voce, invece di quella del desktop:"),
                         elencoLingue};
-const QList<const Voce*> voci{&aiuto, &versione, &senzaVoce, &linguaScelta};
+const Voce aScansione{{QStringLiteral("scansione")}, nullptr,
+                      //: Lines after the first follow in the same column.
+                      QT_TRANSLATE_NOOP("Main", "i tasti si illuminano da soli, uno dopo l'altro; Invio, lo spazio\n"
+                                                "o un tasto del mouse premono quello illuminato")};
+const Voce tempoScansione{{QStringLiteral("scansione-tempo")},
+                          //: The name of the option's value in the help and in messages, upper case.
+                          QT_TRANSLATE_NOOP("Main", "SECONDI"),
+                          //: Lines after the first follow in the same column.
+                          QT_TRANSLATE_NOOP("Main", "quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,\n"
+                                                    "2 se manca; attiva anche la scansione")};
+const QList<const Voce*> voci{&aiuto, &versione, &senzaVoce, &linguaScelta, &aScansione, &tempoScansione};
 
 QString uso()
 {
@@ -71,10 +82,12 @@ QString uso()
     qsizetype larghezza = 0;
     for (const Voce* voce : voci)
         larghezza = std::max(larghezza, voce->inAiuto().size() + 3);
+    const QString rientro(larghezza + 2, u' ');
     for (const Voce* voce : voci) {
-        uso += QStringLiteral("  %1%2\n").arg(voce->inAiuto().leftJustified(larghezza), testo(voce->aiuto));
+        const QString righe = testo(voce->aiuto).replace(u'\n', u'\n' + rientro);
+        uso += QStringLiteral("  %1%2\n").arg(voce->inAiuto().leftJustified(larghezza), righe);
         if (voce->seguito)
-            uso += QString(larghezza + 2, u' ') + voce->seguito() + u'\n';
+            uso += rientro + voce->seguito() + u'\n';
     }
     return uso;
 }
@@ -162,6 +175,10 @@ Opzioni leggiOpzioni(int argc, char* argv[])
                        .arg(comeScritta(argomenti, voce->nomi), testo(voce->valore));
     else if (!letti)
         problema = parser.errorText(); // a failure Qt knows of and this table does not
+    else if (parser.isSet(tempoScansione.primo()) && !scansione::leggiTempo(parser.value(tempoScansione.primo())))
+        problema = testo(QT_TRANSLATE_NOOP("Main", "tempo di scansione non valido: %1; --scansione-tempo vuole "
+                                                   "da 0,5 a 10 secondi"))
+                       .arg(parser.value(tempoScansione.primo()));
     else if (!linguaNota)
         problema = testo(QT_TRANSLATE_NOOP("Main", "lingua sconosciuta: %1; le lingue sono: %2"))
                        .arg(scelta, elencoLingue());
@@ -178,5 +195,10 @@ Opzioni leggiOpzioni(int argc, char* argv[])
         opzioni.scelta = Opzioni::Scelta::Esci;
     }
     opzioni.senzaVoce = parser.isSet(senzaVoce.primo());
+    // The period alone turns scanning on too.
+    if (parser.isSet(tempoScansione.primo()))
+        opzioni.scansione = scansione::leggiTempo(parser.value(tempoScansione.primo()));
+    else if (parser.isSet(aScansione.primo()))
+        opzioni.scansione = scansione::tempoPredefinito;
     return opzioni;
 }

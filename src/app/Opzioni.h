@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct Opzioni {
     enum class Scelta {
         Gioca, // start the program
@@ -13,6 +15,8 @@ struct Opzioni {
     };
     Scelta scelta = Scelta::Gioca;
     bool senzaVoce = false;
+    // The period, in seconds, when the keys are scanned for a single switch.
+    std::optional<double> scansione;
     // The language in effect: from --lingua or the desktop, or Italian when its texts did not load.
     QString lingua;
 };

@@ -7,6 +7,14 @@
 
 namespace tk {
 
+namespace {
+bool isSwitch(const QKeyEvent& event)
+{
+    const int code = vk::fromEvent(event);
+    return code == vk::Return || code == vk::Space;
+}
+} // namespace
+
 Focus::Focus(Window& window) : window_(window) {}
 
 void Focus::setTabOrder(std::vector<Control*> order)
@@ -92,16 +100,33 @@ void Focus::settle()
         target->widget()->update();
         window_.raise(target->on.gotFocus, target->index());
     }
+    scan_.focusMoved();
+    // Whatever moved it; but not over what the same event said (an outcome, a count).
+    if (target && scan_.isOn() && !window_.runtime().saidThisEvent())
+        speakName(*target);
+}
+
+Control* Focus::firstAvailable() const
+{
+    for (Control* c : tabOrder_)
+        if (canTakeFocus(*c))
+            return c;
+    return nullptr;
 }
 
 void Focus::focusFirstAvailable()
 {
-    for (Control* c : tabOrder_)
-        if (giveFocus(*c))
-            return;
+    if (Control* c = firstAvailable())
+        giveFocus(*c);
 }
 
 void Focus::sayName(const Control& control)
+{
+    if (!scan_.isOn())
+        speakName(control);
+}
+
+void Focus::speakName(const Control& control)
 {
     if (!window_.runtime().screenReader().isActive())
         window_.runtime().speech().say(control.spokenName());
@@ -138,7 +163,15 @@ void Focus::handleKeyPress(const QKeyEvent& event)
     if (window_.isDetached())
         return;
     const Keyboard::Press press = window_.runtime().keyboard().press(window_, event);
-    if (press == Keyboard::Press::Dropped || !focused_)
+    if (press == Keyboard::Press::Dropped)
+        return;
+    if (scan_.isOn() && isSwitch(event)) {
+        // Held, it acts once, wherever the scan has gone meanwhile.
+        if (press == Keyboard::Press::First)
+            switchPressed();
+        return;
+    }
+    if (!focused_)
         return;
     if (stranded_) {
         // Nothing acts on a stranded key; the keys that move lead back to the first available key.
@@ -160,14 +193,53 @@ void Focus::handleKeyPress(const QKeyEvent& event)
 
 void Focus::handleKeyRelease(const QKeyEvent& event)
 {
-    if (!window_.isDetached())
-        window_.runtime().keyboard().release(window_, event, [this] { keyReleased(); });
+    if (window_.isDetached())
+        return;
+    const bool switchKey = scan_.isOn() && isSwitch(event);
+    window_.runtime().keyboard().release(window_, event, [this, switchKey] { keyReleased(switchKey); });
 }
 
-void Focus::keyReleased()
+void Focus::keyReleased(bool fromSwitch)
 {
+    if (fromSwitch)
+        switchReleased();
+    else if (!stranded_ && focused_)
+        window_.raise(focused_->on.keyUp, focused_->index());
+}
+
+// ---- The switch
+
+void Focus::switchPressed()
+{
+    if (window_.isDetached())
+        return;
+    Control* key = scan_.pressed();
+    if (!key)
+        return;
+    if (key != focused_) {
+        // Back to the key just left; a key stranded there meanwhile takes nothing, as Enter on it.
+        if (!giveFocus(*key))
+            return;
+        settle();
+    }
+    switchedKey_ = focused_;
+    if (stranded_ || !focused_)
+        return;
+    Control& target = *focused_;
+    window_.raise(target.on.keyDown, target.index(), vk::Return);
+    window_.raise(target.on.keyPress, target.index(), vk::Return);
+}
+
+// The release reaches the key that has the focus now, as a key release does, and the key pressed
+// if the press moved the focus away from it: a guard that press left on its row would otherwise
+// swallow the next press there, and one switch has no other key to clear it with.
+void Focus::switchReleased()
+{
+    Control* pressed = std::exchange(switchedKey_, nullptr);
     if (!stranded_ && focused_)
         window_.raise(focused_->on.keyUp, focused_->index());
+    if (pressed && pressed != focused_)
+        window_.raise(pressed->on.keyUp, pressed->index());
 }
 
 } // namespace tk

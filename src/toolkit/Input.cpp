@@ -64,7 +64,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        paintButton(p, *this, button_, window_.focusedControl() == &button_);
+        paintButton(p, *this, button_, window_.focusedControl() == &button_, window_.runtime().isScanning());
     }
 
     void keyPressEvent(QKeyEvent* event) override

@@ -155,7 +155,18 @@ void paintLabel(QPainter& p, const QRect& r, const Label& label)
     p.drawText(r.translated(0, fit.down), flags, label.caption());
 }
 
-void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus)
+QColor scanFrameColor()
+{
+    return QColor(0, 64, 255);
+}
+
+// A tenth of the key's smaller side: 6 pixels on the exercise keys at 1024x768, 4 at 960x540.
+int scanFrameWidth(const QSize& key)
+{
+    return std::max(3, static_cast<int>(std::lround(std::min(key.width(), key.height()) / 10.0)));
+}
+
+void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus, bool scanning)
 {
     const QRect r = widget.rect();
     p.fillRect(r, button.backColor());
@@ -166,6 +177,10 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
     // A key in a disabled frame keeps its look; only its own Enabled setting greys it.
     const bool enabled = button.isEnabled();
     const QPoint shift = selected ? QPoint(1, 1) : QPoint(0, 0);
+    // In scanning mode every caption keeps inside where the frame goes, so that the frame covers
+    // no letter and nothing moves when the scan comes or goes.
+    const int frame = scanning ? scanFrameWidth(r.size()) : 0;
+    const int margin = scanning ? 2 + frame + 1 : 4;
 
     if (const QPixmap picture = button.picture(); !picture.isNull()) {
         const double scale = button.window().scale();
@@ -184,8 +199,9 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
         p.restore();
     } else if (!button.caption().isEmpty()) {
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-        const Fit fit = fitted(p.font(), r.adjusted(4, 4, -4, -4), button.caption(), flags, false);
-        const QRect inner = r.adjusted(4, 4, -4, -4).translated(shift + QPoint(0, fit.down));
+        const QRect box = r.adjusted(margin, margin, -margin, -margin);
+        const Fit fit = fitted(p.font(), box, button.caption(), flags, false);
+        const QRect inner = box.translated(shift + QPoint(0, fit.down));
         p.setFont(fit.font);
         if (enabled) {
             p.setPen(button.foreColor());
@@ -198,7 +214,16 @@ void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button,
         }
     }
 
-    if (hasFocus) {
+    if (hasFocus && scanning) {
+        // Inside the bevel, over a picture's edge where the picture fills the key.
+        const QRect outer = r.adjusted(2, 2, -2, -2);
+        const QRect inner = outer.adjusted(frame, frame, -frame, -frame);
+        const QColor colour = scanFrameColor();
+        p.fillRect(QRect(outer.left(), outer.top(), outer.width(), frame), colour);
+        p.fillRect(QRect(outer.left(), inner.bottom() + 1, outer.width(), frame), colour);
+        p.fillRect(QRect(outer.left(), inner.top(), frame, inner.height()), colour);
+        p.fillRect(QRect(inner.right() + 1, inner.top(), frame, inner.height()), colour);
+    } else if (hasFocus) {
         p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(3, 3, -4, -4));

@@ -22,8 +22,13 @@ QSize scaledSize(const QPixmap& picture, double scale);
 
 void paintFrame(QPainter& p, const QRect& r, const Frame& frame);
 void paintLabel(QPainter& p, const QRect& r, const Label& label);
-// The widget gives the style that greys a disabled key's picture.
-void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus);
+// The widget gives the style that greys a disabled key's picture. In scanning mode the key with the
+// focus, the one the scan is on, also gets a thick frame inside its edges.
+void paintButton(QPainter& p, const QWidget& widget, const OptionButton& button, bool hasFocus, bool scanning = false);
+// The scan's frame: a blue unlike the keys' two colours and the red of the marker bars, and its
+// width on a key of this size, at least 3 pixels.
+QColor scanFrameColor();
+int scanFrameWidth(const QSize& key);
 void paintImage(QPainter& p, const QRect& r, const Image& image);
 void paintPanel(QPainter& p, const QRect& r, const Panel& panel);
 void paintShape(QPainter& p, const QRect& r, const Shape& shape);

@@ -20,7 +20,7 @@ void installFontSubstitutes()
 }
 } // namespace
 
-Runtime::Runtime(Clock& clock, Random& random, Speech& speech) : clock_(clock), random_(random), speech_(speech)
+Runtime::Runtime(Clock& clock, Random& random, Speech& speech) : clock_(clock), random_(random), voice_(speech)
 {
     installFontSubstitutes();
     installAccessibility();

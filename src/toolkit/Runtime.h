@@ -9,6 +9,7 @@
 
 #include <QPointer>
 
+#include <optional>
 #include <vector>
 
 namespace tk {
@@ -24,7 +25,9 @@ public:
 
     Clock& clock() const { return clock_; }
     Random& random() const { return random_; }
-    Speech& speech() const { return speech_; }
+    Speech& speech() const { return voice_; }
+    // Whether the event in hand has said something already: a key's name must not cut it short.
+    bool saidThisEvent() const { return voice_.said != saidBeforeEvent_; }
     Keyboard& keyboard() { return keyboard_; }
     ScreenReader& screenReader() { return screenReader_; }
     const ScreenReader& screenReader() const { return screenReader_; }
@@ -32,6 +35,12 @@ public:
     // Tests drive timers by hand: enabled timers then never start a system timer.
     bool manualTimers() const { return manualTimers_; }
     void setManualTimers(bool manual) { manualTimers_ = manual; }
+
+    // Switch access: every window's focus steps by itself every `period` seconds, and one switch
+    // runs the key it is on. Set before any window is built; off by default.
+    std::optional<double> scanPeriod() const { return scanPeriod_; }
+    void setScanPeriod(std::optional<double> seconds) { scanPeriod_ = seconds; }
+    bool isScanning() const { return scanPeriod_.has_value(); }
 
     // The window the program last made active; Activate fires only when this changes.
     Form* activeForm() const { return activeForm_; }
@@ -43,7 +52,8 @@ public:
     template <class Handling>
     void raise(const Handling& handling)
     {
-        ++depth_;
+        if (depth_++ == 0)
+            saidBeforeEvent_ = voice_.said;
         handling();
         if (--depth_ == 0)
             endOfEvent();
@@ -55,9 +65,27 @@ public:
 private:
     void endOfEvent();
 
+    // The program's voice, counting what it is asked to say.
+    class CountedSpeech final : public Speech {
+    public:
+        explicit CountedSpeech(Speech& to) : to_(to) {}
+        void say(const QString& text) override
+        {
+            ++said;
+            to_.say(text);
+        }
+        void stop() override { to_.stop(); }
+        quint64 said = 0;
+
+    private:
+        Speech& to_;
+    };
+
     Clock& clock_;
     Random& random_;
-    Speech& speech_;
+    mutable CountedSpeech voice_;
+    quint64 saidBeforeEvent_ = 0;
+    std::optional<double> scanPeriod_;
     Keyboard keyboard_;
     ScreenReader screenReader_;
     bool manualTimers_ = false;

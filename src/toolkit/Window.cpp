@@ -64,6 +64,16 @@ void Window::build()
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
     focus_.setTabOrder(std::move(tabOrder));
+
+    // A press is the switch, wherever it lands: it neither reaches a control nor focuses one.
+    if (runtime_.isScanning()) {
+        installEventFilter(this);
+        for (Control* c : controls_)
+            if (QWidget* w = c->widget()) {
+                w->installEventFilter(this);
+                w->setFocusPolicy(Qt::FocusPolicy(w->focusPolicy() & ~Qt::ClickFocus));
+            }
+    }
 }
 
 std::unique_ptr<Control> Window::create(const ControlSpec& spec, Control* container)
@@ -113,6 +123,7 @@ void Window::detach()
         if (c->kind() == Kind::Timer)
             c->setEnabled(false);
     detached_ = true;
+    focus_.scan().setActive(false);
     hide();
 }
 
@@ -144,6 +155,8 @@ void Window::changeEvent(QEvent* event)
     if (event->type() == QEvent::LayoutDirectionChange)
         for (Control* c : controls_)
             c->replace();
+    if (event->type() == QEvent::ActivationChange)
+        focus_.scan().setActive(isActiveWindow() && isVisible());
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
         runtime_.keyboard().windowActivated(*this);
         raise([this] { host_.windowActivated(); });
@@ -158,7 +171,29 @@ void Window::paintEvent(QPaintEvent* event)
 
 bool Window::event(QEvent* event)
 {
+    if (event->type() == QEvent::Hide) {
+        focus_.scan().setActive(false);
+        mouseSwitchDown_ = false;  // its release, if any, goes to another window
+    }
     return focus_.handleTab(*event) || QWidget::event(event);
+}
+
+// The press and its release go to the switch, not to the control under the pointer. While one
+// button holds the switch down, another adds nothing: a held switch acts once.
+bool Window::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (!std::exchange(mouseSwitchDown_, true))
+            focus_.switchPressed();
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (std::exchange(mouseSwitchDown_, false))
+            focus_.switchReleased();
+        return true;
+    default: return QWidget::eventFilter(watched, event);
+    }
 }
 
 void Window::keyPressEvent(QKeyEvent* event)

@@ -87,6 +87,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    // In scanning mode: every mouse button, anywhere in the window, is the switch.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class Focus;  // Tab moves the focus as Qt's own chain has it
@@ -104,6 +106,7 @@ private:
     double scale_ = 1;
     unsigned accessibleRevision_ = 0;
     bool detached_ = false;
+    bool mouseSwitchDown_ = false;
 };
 
 } // namespace tk

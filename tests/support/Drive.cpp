@@ -157,6 +157,13 @@ void TestProgram::nextSet2(int kind, int count, int maximum, int figura)
     click(*program->operativo2().Option1[FinestraEsercizio::Avanti]);
 }
 
+void TestProgram::scanAfter(tk::Form& form, double seconds)
+{
+    clock.advance(static_cast<float>(seconds));
+    QVERIFY(form.window());
+    form.window()->focus().scan().tick();
+}
+
 QWidget* TestProgram::visibleWindow() const
 {
     for (QWidget* w : QApplication::topLevelWidgets())

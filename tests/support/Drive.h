@@ -77,6 +77,10 @@ struct TestProgram {
     void openCurtain();
     // The window the program shows now.
     QWidget* visibleWindow() const;
+    // Switch access, a step every `seconds`: set before start().
+    void scanEvery(double seconds) { program->runtime().setScanPeriod(seconds); }
+    // Time passes on the fake clock, then the form's scan timer ticks, as the system timer would.
+    void scanAfter(tk::Form& form, double seconds);
     // Exercise 1's or exercise 2's window.
     FinestraEsercizio& exercise(int n);
     // From the start screen, by mouse: the exercise (1 or 2) and the range (5, 10 or 20).

@@ -14,6 +14,8 @@ readonly SYS_EX_W=11925 SYS_EX_H=8820
 
 readonly SYS_COLOUR_OUTCOME="#0000C0" # outcome text
 readonly SYS_COLOUR_FOCUS="#FFC080"   # command key holding the focus
+readonly SYS_COLOUR_SCAN="#0040FF"    # the frame of the key the scan is on
+readonly SYS_COLOUR_VALUE="#0000FF"   # the values of the results panel
 
 SYS_TMP="" SYS_X_PID="" SYS_WM_PID="" SYS_PROGRAM_PID="" SYS_SHOT_NO=0 SYS_SPINNERS="" SYS_WESTON_PID="" SYS_BUS_PID=""
 SYS_PULSE_PID="" SYS_SPEECHD_PID="" SYS_EXTRA_PIDS=""
@@ -331,12 +333,18 @@ readonly SYS_KEY_START_EX1="390 4410 3195 1380" \
     SYS_KEY_START_20="4170 6360 3195 915" \
     SYS_KEY_START_VAI="7845 4455 3195 915" \
     SYS_KEY_CONTA_EX1="8175 5370 3375 720" \
+    SYS_KEY_VERIFICA_EX1="8175 6105 3375 720" \
+    SYS_KEY_AVANTI_EX1="8175 6840 3375 720" \
     SYS_KEY_CONTA_EX2="8175 4590 3375 720"
 # The first two places the child fills: symbols on the pink of exercise 1, figures on the white
 # plate of exercise 2.
 # shellcheck disable=SC2034 # read by name
 readonly SYS_CELL1_EX1="8265 1950 405 405" SYS_CELL2_EX1="8880 1950 405 405" SYS_CELL_BG_EX1="#FFC0FF" \
     SYS_CELL1_EX2="1095 1530 750 750" SYS_CELL2_EX2="1965 1530 750 750" SYS_CELL_BG_EX2="#FFFFFF"
+
+# The results panel's counts of right and wrong answers, on either exercise window.
+# shellcheck disable=SC2034 # read by name
+readonly SYS_RIGHT="1335 7260 810 480" SYS_WRONG="2265 7260 810 480"
 
 # Prints the screen crop of a place of a window, named by its variable above: SYS_KEY_START_* on the
 # start window, the others on an exercise window.
@@ -376,6 +384,35 @@ sys_count_marks()
     local area
     area=$(sys_place "$1" "$2")
     convert "$SYS_SHOT" -crop "$area" +repage txt:- | tail -n +2 | grep -vci " $3 " || true
+}
+
+# In scanning mode: waits until the scan steps onto the key at a place (the frame's blue shows on
+# the left of its middle line, where the look before did not), then until the grace time after that
+# step is over, in which a press would still count for the key before. Returns early in the period.
+sys_scan_wait()
+{
+    local window=$1 what=$2 area line width rest height x y count seen=1 shot=0 deadline=$((SECONDS + 20))
+    area=$(sys_place "$window" "$3")
+    width=${area%%x*} rest=${area#*x}
+    height=${rest%%+*} rest=${rest#*+}
+    x=${rest%%+*} y=${rest#*+}
+    line="$((width / 4))x1+$x+$((y + height / 2))"
+    while :; do
+        shot=$(date +%s%N)
+        count=$(import -window root -crop "$line" -depth 8 txt:- | grep -ci " $SYS_COLOUR_SCAN " || true)
+        [ "$count" -ge 3 ] && [ "$seen" = 0 ] && break
+        [ "$count" -ge 3 ] && seen=1 || seen=0
+        [ "$SECONDS" -lt "$deadline" ] || sys_fail "the scan did not come to $what"
+        sleep 0.03
+    done
+    # The step came before that look: 0.4 s after it the grace time (0.3 s) is over.
+    sleep "$(awk -v s="$shot" -v n="$(date +%s%N)" 'BEGIN { d = 0.4 - (n - s) / 1e9; printf "%.3f", (d > 0 ? d : 0) }')"
+}
+
+# Counts the pixels of the last screenshot at a place of a window that are of the given colour.
+sys_count_at()
+{
+    sys_count_colour "$SYS_SHOT" "$(sys_place "$1" "$2")" "$3"
 }
 
 # Holds a key down with the X server's own auto-repeat for SECONDS, while two busy processes compete

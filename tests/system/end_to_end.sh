@@ -40,6 +40,12 @@ one_line_no_screen='^quantella: nessuno schermo: [^'$'\n'']+$'
     cli_case 2 '^quantella: all.opzione --lingua manca il valore CODICE'$'\n''Uso: quantella' $italian "$program" --lingua
     cli_case 2 '^quantella: all.opzione --lingua manca il valore CODICE' $italian "$program" --lingua=
     cli_case 2 '^quantella: argomento non previsto: altro' $italian "$program" altro
+    for period in 0,4 10.5 abc 1e1; do
+        cli_case 2 "^quantella: tempo di scansione non valido: $period; --scansione-tempo vuole da 0,5 a 10 secondi" \
+            $italian "$program" --scansione-tempo "$period"
+    done
+    cli_case 2 '^quantella: l.opzione --scansione non vuole un valore' $italian "$program" --scansione=1
+    cli_case 124 '' $italian QT_QPA_PLATFORM=offscreen timeout 2 "$program" --senza-voce --scansione-tempo=0,5
     # German from the desktop's languages, before any window; Italian under a C locale, as gettext has it.
     cli_case 0 '^[^U].*--senza-voce' LANGUAGE=de LANG=de_DE.UTF-8 "$program" --help
     cli_case 0 '^Uso: quantella' LANGUAGE=de LC_ALL=C "$program" --help
@@ -87,4 +93,63 @@ sys_keys "$start" ampersand # back to the first key, where leaving starts
 setxkbmap -layout us
 
 sys_leave 5
+
+# ---- One switch: a round of exercise 1 to ESATTO with Enter alone, each press early in a period
+# of 0.8 s, right after the scan shows its step; then a switch held through several steps acts once.
+sys_start_program "$program" --scansione --scansione-tempo=0.8
+start=$(sys_wait_window "$SYS_TITLE_START" 20)
+sleep 1.5 # the opening curtain
+sys_keys "$start"
+sys_scan_wait "$start" "the first exercise key" SYS_KEY_START_EX1
+sys_shot "scan-start"
+xdotool key Return
+sys_scan_wait "$start" "the first range key" SYS_KEY_START_5
+xdotool key Return
+sys_scan_wait "$start" "\"Vai\"" SYS_KEY_START_VAI
+xdotool key Return
+window=$(sys_wait_window "$SYS_TITLE_EX1" 15)
+sys_keys "$window"
+sys_shot "scan-exercise"
+# The objects, by the cells of the set that hold a picture.
+objects=0
+for k in $(seq 1 23); do
+    row=$((k / 8)) column=$((k % 8))
+    lefts=(240 1095 1965 2895 3825 4755 5670 6585)
+    [ "$row" = 0 ] || lefts=(225 1095 1965 2895 3825 4755 5655 6585)
+    tops=(255 1140 2010)
+    cell=$(sys_area "$window" $((75 + lefts[column])) $((1395 + tops[row])) 750 750 "$SYS_EX_W" "$SYS_EX_H")
+    marks=$(convert "$SYS_SHOT" -crop "$cell" +repage txt:- | tail -n +2 | grep -vci " #FFFFFF " || true)
+    [ "$marks" -lt 30 ] || objects=$((objects + 1))
+done
+sys_log "exercise 1 by one switch: $objects objects"
+[ "$objects" -ge 1 ] && [ "$objects" -le 5 ] || sys_fail "$objects objects for a range up to 5"
+sys_scan_wait "$window" "\"Conta\"" SYS_KEY_CONTA_EX1
+for _ in $(seq "$objects"); do
+    xdotool key Return # the scan stays a period after each press
+    sleep 0.4
+done
+sys_scan_wait "$window" "\"Verifica\"" SYS_KEY_VERIFICA_EX1
+xdotool key Return
+area=$(sys_area "$window" 90 4515 7455 1320 "$SYS_EX_W" "$SYS_EX_H") || sys_fail "no geometry for $window"
+outcome=$(sys_wait_colour "$area" "$SYS_COLOUR_OUTCOME" 1500 5)
+sys_shot "scan-checked"
+right=$(sys_count_at "$window" SYS_RIGHT "$SYS_COLOUR_VALUE")
+wrong=$(sys_count_at "$window" SYS_WRONG "$SYS_COLOUR_VALUE")
+[ "$outcome" -ge 1500 ] && [ "$right" -ge 20 ] && [ "$wrong" -eq 0 ] ||
+    sys_fail "no ESATTO by one switch: outcome $outcome pixels, counts $right and $wrong pixels"
+sys_scan_wait "$window" "\"Avanti\"" SYS_KEY_AVANTI_EX1
+xdotool key Return
+sys_scan_wait "$window" "\"Conta\" of the next set" SYS_KEY_CONTA_EX1
+xdotool keydown Return
+sleep 2.5 # three periods: the scan moves on while the switch is held
+xdotool keyup Return
+sleep 0.3
+sys_shot "scan-held"
+marks1=$(sys_count_marks "$window" SYS_CELL1_EX1 "$SYS_CELL_BG_EX1")
+marks2=$(sys_count_marks "$window" SYS_CELL2_EX1 "$SYS_CELL_BG_EX1")
+outcome=$(sys_count_colour "$SYS_SHOT" "$area" "$SYS_COLOUR_OUTCOME")
+[ "$marks1" -ge 50 ] && [ "$marks2" -eq 0 ] && [ "$outcome" -lt 50 ] ||
+    sys_fail "a held switch: $marks1 and $marks2 pixels in the first two places, outcome $outcome pixels"
+sys_log "one switch: ESATTO, and a held switch acted once"
+sys_terminate_program
 sys_log "PASS"
