@@ -414,48 +414,6 @@ private slots:
                 const Row row{int(i), QStringLiteral(" of window %1").arg(w)};
                 QCOMPARE(arabic[w][i].second, width);
                 QCOMPARE(arabic[w][i].first, mirror);
-    // In scanning mode the key the scan is on wears a frame inside its edges, in a blue of its own:
-    // at least 4 pixels wide at 1024x768, never under 3 however small the window; the other keys,
-    // and every key outside scanning mode, have none.
-    void scanFrame_data()
-    {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("least");
-        for (int window : {0, 1, 2})
-            for (auto [size, least] : {std::pair(QSize(1024, 742), 4), {QSize(960, 514), 3}, {QSize(300, 200), 3}})
-                QTest::addRow("window %d at %dx%d", window, size.width(), size.height()) << window << size << least;
-    }
-    void scanFrame()
-    {
-        QFETCH(int, window);
-        QFETCH(QSize, size);
-        QFETCH(int, least);
-        const QColor blue = tk::scanFrameColor();
-        for (bool scanning : {true, false}) {
-            TestProgram t;
-            if (scanning)
-                t.scanEvery(2);
-            t.start();
-            if (window == 2) {  // the scan on the second exercise key, where the first press goes
-                t.scanAfter(t->frmInizio(), 2);
-                t.clock.advance(0.5f);
-            }
-            if (window > 0)
-                t.openExercise(window, 5);
-            tk::Form& form = window > 0 ? static_cast<tk::Form&>(t.exercise(window)) : t->frmInizio();
-            resizeTo(form, size);
-            for (tk::Control* key : form.window()->tabOrder()) {
-                const QImage face = key->widget()->grab().toImage();
-                const int across = inkIn(face, blue, QRect(0, face.height() / 2, face.width(), 1));
-                const int down = inkIn(face, blue, QRect(face.width() / 2, 0, 1, face.height()));
-                const QString where = QStringLiteral("%1(%2)").arg(key->name()).arg(key->index());
-                if (scanning && key == form.window()->focusedControl()) {
-                    QVERIFY2(across == down && across / 2 >= least, qPrintable(QStringLiteral("%1: %2 %3").arg(where).arg(across).arg(down)));
-                    QCOMPARE(face.pixelColor(2, face.height() / 2), blue);  // inside the bevel
-                } else {
-                    QVERIFY2(across == 0 && down == 0, qPrintable(where));
-                }
             }
         }
     }
@@ -507,6 +465,52 @@ private slots:
             check(QCoreApplication::translate("Figure", words), lettering, QStringLiteral("range picture"));
         qInfo("%s: %s", qPrintable(language), qPrintable(families.join(u", ")));
         useLanguage(QStringLiteral("it"));
+    }
+
+    // In scanning mode the key the scan is on wears a frame inside its edges, in a blue of its own:
+    // at least 4 pixels wide at 1024x768, never under 3 however small the window; the other keys,
+    // and every key outside scanning mode, have none.
+    void scanFrame_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("least");
+        for (int window : {0, 1, 2})
+            for (auto [size, least] : {std::pair(QSize(1024, 742), 4), {QSize(960, 514), 3}, {QSize(300, 200), 3}})
+                QTest::addRow("window %d at %dx%d", window, size.width(), size.height()) << window << size << least;
+    }
+    void scanFrame()
+    {
+        QFETCH(int, window);
+        QFETCH(QSize, size);
+        QFETCH(int, least);
+        const QColor blue = tk::scanFrameColor();
+        for (bool scanning : {true, false}) {
+            TestProgram t;
+            if (scanning)
+                t.scanEvery(2);
+            t.start();
+            if (window == 2) {  // the scan on the second exercise key, where the first press goes
+                t.scanAfter(t->frmInizio(), 2);
+                t.clock.advance(0.5f);
+            }
+            if (window > 0)
+                t.openExercise(window, 5);
+            tk::Form& form = window > 0 ? static_cast<tk::Form&>(t.exercise(window)) : t->frmInizio();
+            resizeTo(form, size);
+            for (tk::Control* key : form.window()->tabOrder()) {
+                const QImage face = key->widget()->grab().toImage();
+                const int across = inkIn(face, blue, QRect(0, face.height() / 2, face.width(), 1));
+                const int down = inkIn(face, blue, QRect(face.width() / 2, 0, 1, face.height()));
+                const QString where = QStringLiteral("%1(%2)").arg(key->name()).arg(key->index());
+                if (scanning && key == form.window()->focusedControl()) {
+                    QVERIFY2(across == down && across / 2 >= least, qPrintable(QStringLiteral("%1: %2 %3").arg(where).arg(across).arg(down)));
+                    QCOMPARE(face.pixelColor(2, face.height() / 2), blue);  // inside the bevel
+                } else {
+                    QVERIFY2(across == 0 && down == 0, qPrintable(where));
+                }
+            }
+        }
     }
 
     // The table is recorded at each load from the design layout, whatever was done before.
