@@ -320,7 +320,7 @@
     <message>
         <source>%1: «%2»</source>
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2”</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -359,39 +359,42 @@ Opțiuni:
     </message>
     <message>
         <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>textele limbii %1 nu se încarcă; programul continuă în italiană</translation>
     </message>
     <message>
         <source>all&apos;opzione %1 manca il valore %2</source>
-        <translation type="unfinished"></translation>
+        <translation>opțiunii %1 îi lipsește valoarea %2</translation>
     </message>
     <message>
         <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
 o un tasto del mouse premono quello illuminato</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tastele se luminează singure, una după alta;
+Enter, bara de spațiu sau un buton al mouse-ului
+apasă tasta luminată</translation>
     </message>
     <message>
         <source>SECONDI</source>
         <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SECUNDE</translation>
     </message>
     <message>
         <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
 2 se manca; attiva anche la scansione</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cât timp rămâne luminată fiecare tastă: de la 0,5
+la 10 secunde, implicit 2; pornește și scanarea</translation>
     </message>
     <message>
         <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
-        <translation type="unfinished"></translation>
+        <translation>timp de scanare nevalid: %1; --scansione-tempo acceptă de la 0,5 la 10 secunde</translation>
     </message>
 </context>
 <context>
     <name>NumeriInParole</name>
     <message>
         <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
-        <translation type="unfinished"></translation>
+        <translation>nu există numere în litere pentru limba „%1”; vocea va spune cifrele</translation>
     </message>
 </context>
 <context>

@@ -317,7 +317,7 @@
     <message>
         <source>%1: «%2»</source>
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2»</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -356,39 +356,42 @@ Opsionet:
     </message>
     <message>
         <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>tekstet e gjuhës %1 nuk ngarkohen; programi vazhdon në italisht</translation>
     </message>
     <message>
         <source>all&apos;opzione %1 manca il valore %2</source>
-        <translation type="unfinished"></translation>
+        <translation>opsionit %1 i mungon vlera %2</translation>
     </message>
     <message>
         <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
 o un tasto del mouse premono quello illuminato</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tastet ndizen vetë, njëri pas tjetrit;
+Enter, shiriti i hapësirës ose një buton i miut
+shtyp tastin e ndezur</translation>
     </message>
     <message>
         <source>SECONDI</source>
         <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SEKONDA</translation>
     </message>
     <message>
         <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
 2 se manca; attiva anche la scansione</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa kohë mbetet i ndezur çdo tast: nga 0,5 deri në 10
+sekonda, 2 si parazgjedhje; aktivizon edhe skanimin</translation>
     </message>
     <message>
         <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
-        <translation type="unfinished"></translation>
+        <translation>kohë skanimi e pavlefshme: %1; --scansione-tempo pranon nga 0,5 deri në 10 sekonda</translation>
     </message>
 </context>
 <context>
     <name>NumeriInParole</name>
     <message>
         <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
-        <translation type="unfinished"></translation>
+        <translation>nuk ka numra me fjalë për gjuhën «%1»; zëri do të thotë shifrat</translation>
     </message>
 </context>
 <context>

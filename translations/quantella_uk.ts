@@ -320,7 +320,7 @@
     <message>
         <source>%1: «%2»</source>
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2»</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -359,39 +359,41 @@ Quantella допомагає дітям навчитися лічити.
     </message>
     <message>
         <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається завантажити тексти мови %1; програма працює далі італійською</translation>
     </message>
     <message>
         <source>all&apos;opzione %1 manca il valore %2</source>
-        <translation type="unfinished"></translation>
+        <translation>для параметра %1 не задано значення %2</translation>
     </message>
     <message>
         <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
 o un tasto del mouse premono quello illuminato</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>клавіші підсвічуються самі, одна за одною;
+Enter, пробіл або кнопка миші натискає підсвічену</translation>
     </message>
     <message>
         <source>SECONDI</source>
         <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>СЕКУНДИ</translation>
     </message>
     <message>
         <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
 2 se manca; attiva anche la scansione</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>скільки кожна клавіша лишається підсвіченою: від 0,5
+до 10 секунд, типово 2; також вмикає сканування</translation>
     </message>
     <message>
         <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
-        <translation type="unfinished"></translation>
+        <translation>неправильний час сканування: %1; --scansione-tempo приймає від 0,5 до 10 секунд</translation>
     </message>
 </context>
 <context>
     <name>NumeriInParole</name>
     <message>
         <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
-        <translation type="unfinished"></translation>
+        <translation>для мови «%1» немає чисел словами; голос називатиме цифри</translation>
     </message>
 </context>
 <context>
