@@ -329,7 +329,7 @@
     <message>
         <source>%1: «%2»</source>
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2»</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -368,39 +368,41 @@ Opzioni:
     </message>
     <message>
         <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحميل نصوص اللغة %1؛ يواصل البرنامج العمل بالإيطالية</translation>
     </message>
     <message>
         <source>all&apos;opzione %1 manca il valore %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيار %1 تنقصه القيمة %2</translation>
     </message>
     <message>
         <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
 o un tasto del mouse premono quello illuminato</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تضيء الأزرار وحدها، واحدًا بعد الآخر؛
+ويضغط المضيءَ منها Enter أو المسافة أو زر الفأرة</translation>
     </message>
     <message>
         <source>SECONDI</source>
         <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثوانٍ</translation>
     </message>
     <message>
         <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
 2 se manca; attiva anche la scansione</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مدة إضاءة كل زر: من 0.5 إلى 10 ثوانٍ،
+وهي 2 إن لم تُذكر؛ ويشغّل المسح التلقائي أيضًا</translation>
     </message>
     <message>
         <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة مسح غير صالحة: %1؛ الخيار --scansione-tempo يقبل من 0.5 إلى 10 ثوانٍ</translation>
     </message>
 </context>
 <context>
     <name>NumeriInParole</name>
     <message>
         <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد أعداد بالكلمات للغة «%1»؛ سينطق الصوت الأرقام</translation>
     </message>
 </context>
 <context>

@@ -314,7 +314,7 @@
     <message>
         <source>%1: «%2»</source>
         <extracomment>%1 is why the voice is silent; %2 is what the speech service itself said (in English), quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：“%2”</translation>
     </message>
     <message>
         <source>mostra questo aiuto ed esce</source>
@@ -353,39 +353,41 @@ Quantella 帮助孩子学数数。
     </message>
     <message>
         <source>i testi della lingua %1 non si caricano; il programma continua in italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>无法加载 %1 语言的文字；程序继续以意大利语运行</translation>
     </message>
     <message>
         <source>all&apos;opzione %1 manca il valore %2</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 %1 缺少值 %2</translation>
     </message>
     <message>
         <source>i tasti si illuminano da soli, uno dopo l&apos;altro; Invio, lo spazio
 o un tasto del mouse premono quello illuminato</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>按键会自动一个接一个地亮起；
+按回车键、空格键或鼠标键，就按下亮着的按键</translation>
     </message>
     <message>
         <source>SECONDI</source>
         <extracomment>The name of the option&apos;s value in the help and in messages, upper case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>秒数</translation>
     </message>
     <message>
         <source>quanto resta illuminato ogni tasto: da 0,5 a 10 secondi,
 2 se manca; attiva anche la scansione</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>每个按键亮多久：0.5 到 10 秒，
+默认 2 秒；也会开启自动扫描</translation>
     </message>
     <message>
         <source>tempo di scansione non valido: %1; --scansione-tempo vuole da 0,5 a 10 secondi</source>
-        <translation type="unfinished"></translation>
+        <translation>扫描时间无效：%1；--scansione-tempo 只接受 0.5 到 10 秒</translation>
     </message>
 </context>
 <context>
     <name>NumeriInParole</name>
     <message>
         <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
-        <translation type="unfinished"></translation>
+        <translation>没有“%1”语言的数字读法；语音将直接读出阿拉伯数字</translation>
     </message>
 </context>
 <context>
