@@ -391,7 +391,7 @@ sekonda, 2 si parazgjedhje; aktivizon edhe skanimin</translation>
     <name>NumeriInParole</name>
     <message>
         <source>nessun numero in parole per la lingua «%1»; la voce dirà le cifre</source>
-        <translation>nuk ka numra me fjalë për gjuhën «%1»; zëri do të thotë shifrat</translation>
+        <translation>nuk ka numra me fjalë për gjuhën «%1»; zëri do t&apos;i thotë shifrat</translation>
     </message>
 </context>
 <context>
