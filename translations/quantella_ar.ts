@@ -379,7 +379,7 @@ Opzioni:
 o un tasto del mouse premono quello illuminato</source>
         <extracomment>Lines after the first follow in the same column.</extracomment>
         <translation>تضيء الأزرار وحدها، واحدًا بعد الآخر؛
-ويضغط المضيءَ منها Enter أو المسافة أو زر الفأرة</translation>
+ومفتاح Enter أو المسافة أو زر الفأرة يضغط الزر المضيء</translation>
     </message>
     <message>
         <source>SECONDI</source>
