@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -52,8 +53,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    bool voiceMissing = false;
-    tk::DesktopVoice desktop(QStringLiteral("it"), [&voiceMissing](tk::DesktopVoice::Event event, auto) {
+    // Told on the voice's own thread.
+    std::atomic<bool> voiceMissing = false;
+    tk::DesktopVoice desktop(QStringLiteral("it"), [&voiceMissing](tk::DesktopVoice::Event event, auto, auto) {
         voiceMissing = event != tk::DesktopVoice::Event::Back;
     });
     desktop.warmUpAfterFirstPaint();
@@ -64,7 +66,7 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
     clock.start();
     {
-        Programma programma(voice);
+        Programma programma(voice, QStringLiteral("it"));
         programma.runtime().setScanPeriod(period);
         QObject::connect(&app, &QApplication::focusChanged, [&](QWidget*, QWidget* now) {
             if (now)

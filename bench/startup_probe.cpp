@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     // The voice's own start-up is measured on the real program, with and without --senza-voce.
     tk::Silence voce;
-    Programma programma(voce);
+    Programma programma(voce, QStringLiteral("it"));
     mark("3-program-object");
     if (argc > 1 && std::strcmp(argv[1], "split") == 0) {
         volatile std::size_t keep = QFontDatabase::families().size();
