@@ -184,13 +184,17 @@ step_metadata() {
     # desktop entry's Comment above.
     [[ "$xml" == *"<summary>Impara a contare"* ]] || fail "the metainfo's untranslated summary is not the Italian one"
     [[ "$xml" == *"<p> Quantella aiuta"* ]] || fail "the metainfo's untranslated description is not the Italian one"
-    # Each language has its action, for a class whose computer is set to another, and its texts.
-    local code
+    # Each language has its action, for a class whose computer is set to another, and its texts,
+    # for the language or for the one region they are written for (zh_CN).
+    local code summary
     for code in it $LANGUAGES; do
         grep -qx "Exec=quantella --lingua $code" "$desktop" || fail "the desktop entry lacks an action for '$code'"
-        [ "$code" = it ] || grep -q "^Comment\[$code\]=" "$desktop" || fail "the desktop entry has no Comment[$code]"
-        [ "$code" = it ] || has "<summary xml:lang=\"$code\">"
+        [ "$code" = it ] || grep -qE "^Comment\[$code(_[A-Z]+)?\]=" "$desktop" || fail "the desktop entry has no Comment[$code]"
+        summary="<summary xml:lang=\"$code(_[A-Z]+)?\">"
+        [ "$code" = it ] || [[ "$xml" =~ $summary ]] || fail "metainfo lacks a summary in '$code'"
     done
+    # Our Chinese is Simplified: a Traditional Chinese desktop (zh_TW) is not given it.
+    ! grep -q "^Comment\[zh\]=" "$desktop" || fail "the desktop entry gives its Simplified Chinese to every Chinese desktop"
 }
 
 step_icons() {
