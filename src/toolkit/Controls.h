@@ -47,9 +47,10 @@ public:
     void move(double left, double top, double width, double height);
     // Only the width, as a docked panel or the curtain changes it.
     void setWidth(double width) { move(left(), top(), width, height()); }
-    // Places the widget again after its container changed size: a docked panel keeps to its edge,
-    // and right to left every control keeps its distance from the container's right side.
-    void replace() { relocate(); }
+    // Places the widget again, as after its container changed size (a docked panel keeps to its
+    // edge; right to left every control keeps its distance from the container's right side); the
+    // reading order may change with it.
+    void relocate();
 
     // The control's own Enabled and Visible settings (a disabled frame leaves its keys' settings alone).
     virtual bool isEnabled() const;
@@ -83,8 +84,6 @@ protected:
     QWidget* parentWidget() const;
     // Places the widget from the twips geometry.
     virtual void place();
-    // The same, from outside the placement itself: the reading order may change with it.
-    void relocate();
     // Where every kind's place() ends: the widget at a rectangle of its container as the design has
     // it left to right, mirrored in a right-to-left window.
     void setPixelGeometry(QRect rect);

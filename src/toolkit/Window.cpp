@@ -132,13 +132,15 @@ void Window::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const double scale = std::min({1.0, innerWidth() / spec_.clientWidth, innerHeight() / spec_.clientHeight});
     if (scale != scale_) {
+        // Every control is placed again, against the new size.
         scale_ = scale;
         for (Control* c : controls_)
             c->rescale();
+    } else {
+        for (Control* c : controls_)
+            if (c->kind() == Kind::Panel || (isRightToLeft() && !c->container()))
+                c->relocate();
     }
-    for (Control* c : controls_)
-        if (c->kind() == Kind::Panel || (isRightToLeft() && !c->container()))
-            c->replace();
     raise([this] { host_.windowResized(); });
 }
 
@@ -154,7 +156,7 @@ void Window::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LayoutDirectionChange)
         for (Control* c : controls_)
-            c->replace();
+            c->relocate();
     if (event->type() == QEvent::ActivationChange)
         focus_.scan().setActive(isActiveWindow() && isVisible());
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
